@@ -1,0 +1,138 @@
+#include "app/GridView.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace tamb {
+
+TextGridModel::TextGridModel(const TextGrid *grid, int fixedCols, QObject *parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_fixedCols(fixedCols),
+      m_rows(grid->rowCount()), m_cols(grid->colCount())
+{
+}
+
+int TextGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int TextGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant TextGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const bool fixed = index.row() < m_fixedRows || index.column() < m_fixedCols;
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_grid->cell(index.column(), index.row());
+    case Qt::BackgroundRole:
+        if (fixed)
+            return QApplication::palette().color(QPalette::Button);
+        if (m_background.isValid())
+            return m_background;
+        return {};
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+void TextGridModel::reload()
+{
+    if (m_rows != m_grid->rowCount() || m_cols != m_grid->colCount()) {
+        beginResetModel();
+        m_rows = m_grid->rowCount();
+        m_cols = m_grid->colCount();
+        endResetModel();
+        return;
+    }
+    if (m_rows > 0 && m_cols > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1));
+}
+
+GridView::GridView(const TextGrid *grid, int fixedCols, QWidget *parent)
+    : QTableView(parent), m_model(new TextGridModel(grid, fixedCols, this))
+{
+    setModel(m_model);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setCornerButtonEnabled(false);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    // Cell texts are shown exactly: leading blanks stay visible.
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: #a0a0a0; }"));
+}
+
+void GridView::setColumnWidths(const QList<int> &widths)
+{
+    for (int c = 0; c < widths.size(); ++c)
+        setColumnWidth(c, widths[c]);
+}
+
+void GridView::setRowHeights(int height)
+{
+    verticalHeader()->setDefaultSectionSize(height);
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        setRowHeight(r, height);
+}
+
+void GridView::reload()
+{
+    m_model->reload();
+    viewport()->update();
+}
+
+QPoint GridView::cellAt(const QPoint &viewportPos) const
+{
+    const int row = rowAt(viewportPos.y());
+    const int col = columnAt(viewportPos.x());
+    if (row < 0 || col < 0)
+        return QPoint(-1, -1);
+    return QPoint(col, row);
+}
+
+void GridView::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    const QPoint cell = cellAt(event->position().toPoint());
+    emit cellPressed(cell.x(), cell.y(), event->button(), event->modifiers(),
+                     event->globalPosition().toPoint());
+    event->accept();
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPoint cell = cellAt(event->position().toPoint());
+    emit cellReleased(cell.x(), cell.y(), event->button(), event->modifiers(),
+                      event->globalPosition().toPoint());
+    event->accept();
+}
+
+} // namespace tamb
+
+namespace tamb {
+QString shownText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+} // namespace tamb

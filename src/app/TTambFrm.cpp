@@ -1,0 +1,461 @@
+#include "app/TTambFrm.h"
+
+#include "app/GridView.h"
+#include "app/HelpWindow.h"
+#include "app/WidgetInteraction.h"
+#include "rules/Dispatch.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolTip>
+
+namespace tamb {
+
+namespace {
+
+// Outer frame of a Windows window (caption and borders) that the given
+// window sizes include.
+constexpr int FrameWidth = 8;
+constexpr int FrameHeight = 34;
+
+QFont uiFont(int pointSize = 8)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font = uiFont();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *makePanel(QWidget *parent, const QString &name, const QString &caption,
+                  const QRect &geometry, bool bold = true)
+{
+    auto *panel = new QLabel(caption, parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setAutoFillBackground(true);
+    QFont font = uiFont();
+    font.setBold(bold);
+    panel->setFont(font);
+    return panel;
+}
+
+QString colorName(LabelColor color)
+{
+    switch (color) {
+    case LabelColor::Red:
+        return QStringLiteral("#ff0000");
+    case LabelColor::Green:
+        return QStringLiteral("#008000");
+    case LabelColor::Purple:
+        return QStringLiteral("#800080");
+    case LabelColor::Black:
+        break;
+    }
+    return QStringLiteral("#000000");
+}
+
+} // namespace
+
+TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Tambfrm"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFont(uiFont());
+    setProperty("helpContext", 10);
+    if (options.ui) {
+        m_ui = options.ui;
+    } else {
+        m_ownUi = std::make_unique<WidgetInteraction>(this);
+        m_ownUi->windowOpener = [this](Window window) { openWindow(window); };
+        m_ui = m_ownUi.get();
+    }
+
+    buildWidgets();
+    buildMenus();
+
+    QSize screen = options.screen;
+    if (screen.isEmpty()) {
+        if (QScreen *primary = QGuiApplication::primaryScreen())
+            screen = primary->size();
+    }
+    const QString workingDirectory =
+        options.workingDirectory.isEmpty() ? QDir::currentPath() : options.workingDirectory;
+
+    FormCreate(m_model, *m_ui, screen.width(), screen.height(), workingDirectory);
+
+    setFixedSize(m_model.view.width - FrameWidth, 780 - FrameHeight);
+    // Centred on the screen, then moved to the top.
+    move(qMax(0, (screen.width() - m_model.view.width) / 2), 0);
+    refreshView();
+}
+
+TTambFrm::~TTambFrm()
+{
+    releaseChildWindows();
+}
+
+void TTambFrm::buildWidgets()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    QPalette pal = central->palette();
+    central->setAutoFillBackground(true);
+
+    m_faecherSgr = new GridView(&m_model.FaecherSgr, 1, central);
+    m_faecherSgr->setObjectName(QStringLiteral("FaecherSgr"));
+    m_faecherSgr->setGeometry(8, 7, 299, 654);
+    m_faecherSgr->setColumnWidths({105, 20, 20, 20, 20, 20, 20, 20, 42});
+    m_faecherSgr->setRowHeights(20);
+    m_faecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
+    m_faecherSgr->setProperty("helpContext", 100);
+    connect(m_faecherSgr, &GridView::cellPressed, this,
+            [this](int col, int row, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
+                clickCourseTable(col, row, global);
+            });
+
+    m_pfaecherSgr = new GridView(&m_model.PfaecherSgr, 0, central);
+    m_pfaecherSgr->setObjectName(QStringLiteral("PfaecherSgr"));
+    m_pfaecherSgr->gridModel()->setFixedRows(0);
+    m_pfaecherSgr->setGeometry(380, 7, 319, 178);
+    m_pfaecherSgr->setColumnWidths({30, 120, 10, 30, 120, 64});
+    m_pfaecherSgr->setRowHeights(24);
+    m_pfaecherSgr->setEnabled(false);
+
+    m_wostSgr = new GridView(&m_model.WostSgr, 0, central);
+    m_wostSgr->setObjectName(QStringLiteral("WostSgr"));
+    m_wostSgr->gridModel()->setFixedRows(0);
+    m_wostSgr->gridModel()->setCellBackground(QColor(Qt::yellow));
+    m_wostSgr->setGeometry(8, 7 + 654, 256, 22);
+    m_wostSgr->setColumnWidths({168, 20, 20, 20, 20});
+    m_wostSgr->setRowHeights(20);
+    m_wostSgr->setEnabled(false);
+
+    m_kurszSgr = new GridView(&m_model.KurszSgr, 0, central);
+    m_kurszSgr->setObjectName(QStringLiteral("KurszSgr"));
+    m_kurszSgr->gridModel()->setFixedRows(0);
+    m_kurszSgr->setGeometry(8, 7 + 654 + 22, 299, 22);
+    m_kurszSgr->setColumnWidths({252, 47});
+    m_kurszSgr->setRowHeights(20);
+    m_kurszSgr->setEnabled(false);
+
+    // Headings over the examination overview.
+    m_panels = {
+        makePanel(central, QStringLiteral("KKFPnl"), QStringLiteral("Kernfächer"), {383, 9, 150, 24}),
+        makePanel(central, QStringLiteral("KPnl"), QStringLiteral("K"), {382, 34, 30, 123}),
+        makePanel(central, QStringLiteral("zPnl"), QString(), {534, 9, 10, 148}),
+        makePanel(central, QStringLiteral("PrfPnl"), QStringLiteral("Prüfungsfächer"), {545, 9, 151, 24}),
+        makePanel(central, QStringLiteral("sPnl"), QStringLiteral("s"), {545, 34, 30, 123}),
+        makePanel(central, QStringLiteral("mPrfPnl"), QStringLiteral("mündliches Prüfungsfach"), {383, 158, 161, 24}),
+        makePanel(central, QStringLiteral("mPnl"), QStringLiteral("m"), {545, 158, 30, 24}),
+    };
+    m_agPnl = makePanel(central, QStringLiteral("AGPnl"), QStringLiteral("Arbeitsgemeinschaften"),
+                        {10, 639, 169, 22});
+    m_agPnl->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_agStdEd = new QLineEdit(central);
+    m_agStdEd->setObjectName(QStringLiteral("AGStdEd"));
+    m_agStdEd->setGeometry(112, 680, 20, 20);
+    m_agStdEd->setFrame(false);
+    m_agStdEd->setProperty("helpContext", 320);
+    m_agStdEd->hide();
+    m_agStdEd->installEventFilter(this);
+
+    m_afSemKLbl = new QLabel(central);
+    m_afSemKLbl->setObjectName(QStringLiteral("AfSemKLbl"));
+    m_afSemKLbl->move(380, 189);
+    m_afSemKLbl->setStyleSheet(QStringLiteral("color: #800080;"));
+    m_afSemKLbl->setCursor(Qt::PointingHandCursor);
+    m_afSemKLbl->hide();
+    m_afSemKLbl->installEventFilter(this);
+
+    m_kontollLbl = new QLabel(QStringLiteral("KONTROLLE:"), central);
+    m_kontollLbl->setObjectName(QStringLiteral("KontollLbl"));
+    m_kontollLbl->setFont(pixelFont(19, true));
+    m_kontollLbl->move(380, 207);
+    m_kontollLbl->adjustSize();
+
+    m_fehlerBev = new QFrame(central);
+    m_fehlerBev->setObjectName(QStringLiteral("FehlerBev"));
+    m_fehlerBev->setGeometry(380, 233, 332, 327);
+    m_fehlerBev->setFrameShape(QFrame::Box);
+    m_fehlerBev->setFrameShadow(QFrame::Sunken);
+
+    m_label1 = new QLabel(central);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(385, 240, 322, 316);
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label1->setTextFormat(Qt::PlainText);
+    m_label1->setWordWrap(false);
+
+    m_bevel2 = new QFrame(central);
+    m_bevel2->setObjectName(QStringLiteral("Bevel2"));
+    m_bevel2->setGeometry(380, 567, 332, 116);
+    m_bevel2->setFrameShape(QFrame::Box);
+    m_bevel2->setFrameShadow(QFrame::Sunken);
+    m_bevel2->hide();
+
+    m_label2 = new QLabel(central);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(385, 571, 324, 110);
+    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label2->setTextFormat(Qt::PlainText);
+    m_label2->hide();
+
+    m_garantieLbl = new QLabel(central);
+    m_garantieLbl->setObjectName(QStringLiteral("GarantieLbl"));
+    m_garantieLbl->setFont(pixelFont(12));
+    m_garantieLbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_garantieLbl->setText(shownText(QStringLiteral(
+        "Absolute Fehlerfreiheit kann nicht garantiert werden.\n\rIm Zweifelsfall gilt die NGVO!")));
+    m_garantieLbl->move(395, 688);
+    m_garantieLbl->adjustSize();
+
+    m_einstPnl = new QLabel(QStringLiteral("Sollen die Einstellungen jetzt überprüft werden?"), central);
+    m_einstPnl->setObjectName(QStringLiteral("EinstPnl"));
+    m_einstPnl->setGeometry(100, 212, 500, 160);
+    m_einstPnl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_einstPnl->setContentsMargins(0, 30, 0, 0);
+    m_einstPnl->setAutoFillBackground(true);
+    m_einstPnl->setStyleSheet(QStringLiteral("background-color: #808080; color: white;"));
+    m_einstPnl->setFont(pixelFont(19));
+    m_einstPnl->hide();
+
+    m_einstJaBtn = new QPushButton(QStringLiteral("Ja"), central);
+    m_einstJaBtn->setObjectName(QStringLiteral("EinstJaBtn"));
+    m_einstJaBtn->setGeometry(230, 327, 80, 33);
+    m_einstJaBtn->hide();
+    connect(m_einstJaBtn, &QPushButton::clicked, this, &TTambFrm::EinstJaBtnClick);
+
+    m_einstNeinBtn = new QPushButton(QStringLiteral("Nein"), central);
+    m_einstNeinBtn->setObjectName(QStringLiteral("EinstNeinBtn"));
+    m_einstNeinBtn->setGeometry(390, 327, 80, 33);
+    m_einstNeinBtn->hide();
+    connect(m_einstNeinBtn, &QPushButton::clicked, this, &TTambFrm::EinstNeinBtnClick);
+    m_einstJaBtn->raise();
+    m_einstNeinBtn->raise();
+    Q_UNUSED(pal);
+}
+
+void TTambFrm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("Hauptmenue"));
+    QMenu *datei = bar->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("Datei1"));
+    m_oeffnen = datei->addAction(QStringLiteral("&Öffnen"), this, &TTambFrm::OeffnenClick);
+    m_oeffnen->setObjectName(QStringLiteral("Oeffnen"));
+    datei->addSeparator();
+    m_speichernMenu = datei->addMenu(QStringLiteral("&Speichern"));
+    m_speichernMenu->setObjectName(QStringLiteral("Speichern"));
+    m_speichern = m_speichernMenu->menuAction();
+    m_wahlspeichern = m_speichernMenu->addAction(QStringLiteral("&Wahl speichern    (*.tmd)"), this,
+                                                 &TTambFrm::WahlspeichernClick);
+    m_wahlspeichern->setObjectName(QStringLiteral("Wahlspeichern"));
+    m_speichernMenu->addSeparator();
+    m_wahlundNoten = m_speichernMenu->addAction(QStringLiteral("Wahl und &Noten   (*.tnd)"), this,
+                                                &TTambFrm::WahlundNotenMPClick);
+    m_wahlundNoten->setObjectName(QStringLiteral("WahlundNotenMP"));
+    m_speichernMenu->addSeparator();
+    datei->addSeparator();
+    QAction *beenden = datei->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
+    beenden->setObjectName(QStringLiteral("Beenden"));
+
+    QAction *neu = bar->addAction(QStringLiteral("&Neu"), this, &TTambFrm::NeuesFormularClick);
+    neu->setObjectName(QStringLiteral("NeuesFormular"));
+    neu->setStatusTip(QStringLiteral("Bestehendes Formular leeren"));
+    neu->setToolTip(QStringLiteral("Bestehendes Formular leeren"));
+    m_drucken = bar->addAction(QStringLiteral("D&rucken"), this, &TTambFrm::DruckenClick);
+    m_drucken->setObjectName(QStringLiteral("Drucken"));
+    m_noten = bar->addAction(QStringLiteral("Noten"), this, &TTambFrm::NotenClick);
+    m_noten->setObjectName(QStringLiteral("Noten"));
+    QAction *einst = bar->addAction(QStringLiteral("&Einstellungen"), this, &TTambFrm::EinstellungenClick);
+    einst->setObjectName(QStringLiteral("Einstellungen"));
+    QAction *hilfe = bar->addAction(QStringLiteral("Hilfe"), this, &TTambFrm::Hilfe1Click);
+    hilfe->setObjectName(QStringLiteral("Hilfe1"));
+}
+
+void TTambFrm::refreshView()
+{
+    const MainView &v = m_model.view;
+    setWindowTitle(v.title);
+    if (width() != v.width - FrameWidth)
+        setFixedWidth(v.width - FrameWidth);
+    m_faecherSgr->reload();
+    m_pfaecherSgr->reload();
+    m_wostSgr->reload();
+    m_kurszSgr->reload();
+
+    m_label1->setText(shownText(v.messages));
+    QFont font = uiFont(v.messagesPointSize);
+    font.setBold(v.messagesBold);
+    m_label1->setFont(font);
+    m_label1->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(v.messagesColor)));
+
+    m_label2->setText(shownText(v.legend));
+    const bool normal = !v.settingsNotice;
+    m_label2->setVisible(normal && v.legendVisible);
+    m_bevel2->setVisible(normal && v.legendVisible);
+
+    m_afSemKLbl->setText(v.afSemKCaption);
+    m_afSemKLbl->adjustSize();
+    m_afSemKLbl->setVisible(normal && v.afSemKVisible);
+
+    m_speichern->setEnabled(v.menusEnabled);
+    m_drucken->setEnabled(v.menusEnabled);
+    m_noten->setEnabled(v.menusEnabled);
+
+    if (v.hoursEditorVisible) {
+        m_agStdEd->setGeometry(v.hoursEditorLeft, v.hoursEditorTop, v.hoursEditorWidth, 20);
+        if (m_agStdEd->text() != v.hoursEditorText)
+            m_agStdEd->setText(v.hoursEditorText);
+        if (!m_agStdEd->isVisible()) {
+            m_agStdEd->show();
+            m_agStdEd->raise();
+            m_agStdEd->setFocus();
+        }
+    } else if (m_agStdEd->isVisible()) {
+        m_agStdEd->hide();
+    }
+    applyNoticeState();
+}
+
+void TTambFrm::applyNoticeState()
+{
+    const bool notice = m_model.view.settingsNotice;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_faecherSgr, m_pfaecherSgr, m_wostSgr,
+                                                       m_kurszSgr, m_fehlerBev, m_label1, m_agPnl})
+        w->setVisible(!notice);
+    // The notice hides every heading; leaving it shows them all again.
+    for (QLabel *panel : m_panels)
+        panel->setVisible(!notice);
+    m_einstPnl->setVisible(notice);
+    m_einstJaBtn->setVisible(notice);
+    m_einstNeinBtn->setVisible(notice);
+}
+
+void TTambFrm::clickCourseTable(int col, int row, const QPoint &globalPos)
+{
+    QToolTip::hideText();
+    FaecherSgrMouseDown(m_model, *m_ui, col, row);
+    refreshView();
+    if (m_model.view.hintShown && !globalPos.isNull())
+        QToolTip::showText(globalPos, shownText(m_model.view.hint), m_faecherSgr);
+}
+
+void TTambFrm::NeuesFormularClick()
+{
+    tamb::NeuesFormularClick(m_model, *m_ui);
+    refreshView();
+}
+
+void TTambFrm::EinstJaBtnClick()
+{
+    tamb::EinstJaBtnClick(m_model, *m_ui);
+    refreshView();
+}
+
+void TTambFrm::EinstNeinBtnClick()
+{
+    tamb::EinstNeinBtnClick(m_model);
+    refreshView();
+}
+
+void TTambFrm::EinstellungenClick()
+{
+    m_model.SettingsSeen = true;
+    openSettingsDialog();
+}
+
+void TTambFrm::Hilfe1Click()
+{
+    HelpWindow::showContents();
+}
+
+void TTambFrm::openWindow(Window window)
+{
+    switch (window) {
+    case Window::BLLDialog:
+        openBLLDialog();
+        break;
+    case Window::SettingsDialog:
+        openSettingsDialog();
+        break;
+    case Window::GradesWindow:
+        openGradesWindow();
+        break;
+    }
+}
+
+void TTambFrm::showEvent(QShowEvent *event)
+{
+    FormShow(m_model);
+    refreshView();
+    QMainWindow::showEvent(event);
+}
+
+void TTambFrm::paintEvent(QPaintEvent *event)
+{
+    FormPaint(m_model);
+    QMainWindow::paintEvent(event);
+}
+
+void TTambFrm::closeEvent(QCloseEvent *event)
+{
+    const CloseAction action = FormCloseQuery(m_model, *m_ui);
+    if (action == CloseAction::Stay || !saveBeforeClose(action)) {
+        event->ignore();
+        return;
+    }
+    releaseChildWindows();
+    event->accept();
+}
+
+void TTambFrm::releaseChildWindows()
+{
+    for (QPointer<QWidget> *window : {&m_persDatenFrm, &m_notenFrm, &m_druckFrm, &m_bllFrm,
+                                      &m_einstellungenFrm}) {
+        if (*window)
+            delete window->data();
+        *window = nullptr;
+    }
+}
+
+bool TTambFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_agStdEd && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        hoursEditorKey(key->key(), key->text());
+        return true;
+    }
+    if (watched == m_afSemKLbl && event->type() == QEvent::MouseButtonPress) {
+        AfSemKLblClick(m_model, *m_ui);
+        refreshView();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tamb

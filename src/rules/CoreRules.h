@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tamb {
+
+struct Model;
+class Interaction;
+
+// Click in column K.
+void CoreRule(Model &m, Interaction &ui, int count, int row);
+// A sixth core subject: offer four-hour courses instead.
+void FourHourQuestion(Model &m, Interaction &ui, int count, int row);
+// Frees the core slot of `row` and moves the later slots up where allowed.
+void FreeCoreSlot(Model &m, int row);
+
+} // namespace tamb
