@@ -2,7 +2,7 @@
 # (Debian packages) and configures a build directory.
 # Usage: source scripts/setup.sh; tamberon_setup BUILD_DIR [CMAKE ARGS...]
 
-TAMBERON_PACKAGES="g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev"
+TAMBERON_PACKAGES="g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation2"
 
 tamberon_install_missing() {
     local missing=""

@@ -82,14 +82,20 @@ GridView::GridView(const TextGrid *grid, int fixedCols, QWidget *parent)
 void GridView::setColumnWidths(const QList<int> &widths)
 {
     for (int c = 0; c < widths.size(); ++c)
-        setColumnWidth(c, widths[c]);
+        setColumnWidth(c, widths[c] + 1);
 }
 
 void GridView::setRowHeights(int height)
 {
-    verticalHeader()->setDefaultSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height + 1);
     for (int r = 0; r < m_model->rowCount(); ++r)
-        setRowHeight(r, height);
+        setRowHeight(r, height + 1);
+}
+
+void GridView::setDisplayOnly()
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void GridView::reload()
@@ -127,6 +133,17 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
 } // namespace tamb
 
 namespace tamb {
+QFont programFont(qreal pointSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica"),
+                      QStringLiteral("Nimbus Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
 QString shownText(const QString &text)
 {
     QString shown = text;

@@ -3,6 +3,7 @@
 #include "model/TextGrid.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QTableView>
 
 namespace tamb {
@@ -41,7 +42,10 @@ public:
 
     TextGridModel *gridModel() const { return m_model; }
     void setColumnWidths(const QList<int> &widths);
+    // Widths and heights of the cells without their grid line.
     void setRowHeights(int height);
+    // Shows texts only: no focus, clicks pass through, text not greyed.
+    void setDisplayOnly();
     void reload();
     // (col, row) under a point of the viewport; -1 outside every cell.
     QPoint cellAt(const QPoint &viewportPos) const;
@@ -65,4 +69,7 @@ private:
 namespace tamb {
 // Message texts carry LF CR or CR LF pairs; on screen each pair is one break.
 QString shownText(const QString &text);
+// The program's face: the classic Windows sans-serif where it exists, else a
+// metric-compatible one, else the platform's sans-serif.
+QFont programFont(qreal pointSize = 8);
 } // namespace tamb

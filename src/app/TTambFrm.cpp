@@ -29,12 +29,9 @@ namespace {
 constexpr int FrameWidth = 8;
 constexpr int FrameHeight = 34;
 
-QFont uiFont(int pointSize = 8)
+QFont uiFont(qreal pointSize = 8)
 {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
-    return font;
+    return programFont(pointSize);
 }
 
 QFont pixelFont(int pixels, bool bold = false)
@@ -142,7 +139,8 @@ void TTambFrm::buildWidgets()
     m_pfaecherSgr->setGeometry(380, 7, 319, 178);
     m_pfaecherSgr->setColumnWidths({30, 120, 10, 30, 120, 64});
     m_pfaecherSgr->setRowHeights(24);
-    m_pfaecherSgr->setEnabled(false);
+    m_pfaecherSgr->setProperty("helpContext", 10);
+    m_pfaecherSgr->setDisplayOnly();
 
     m_wostSgr = new GridView(&m_model.WostSgr, 0, central);
     m_wostSgr->setObjectName(QStringLiteral("WostSgr"));
@@ -151,7 +149,7 @@ void TTambFrm::buildWidgets()
     m_wostSgr->setGeometry(8, 7 + 654, 256, 22);
     m_wostSgr->setColumnWidths({168, 20, 20, 20, 20});
     m_wostSgr->setRowHeights(20);
-    m_wostSgr->setEnabled(false);
+    m_wostSgr->setDisplayOnly();
 
     m_kurszSgr = new GridView(&m_model.KurszSgr, 0, central);
     m_kurszSgr->setObjectName(QStringLiteral("KurszSgr"));
@@ -159,7 +157,7 @@ void TTambFrm::buildWidgets()
     m_kurszSgr->setGeometry(8, 7 + 654 + 22, 299, 22);
     m_kurszSgr->setColumnWidths({252, 47});
     m_kurszSgr->setRowHeights(20);
-    m_kurszSgr->setEnabled(false);
+    m_kurszSgr->setDisplayOnly();
 
     // Headings over the examination overview.
     m_panels = {
@@ -208,7 +206,7 @@ void TTambFrm::buildWidgets()
     m_label1->setGeometry(385, 240, 322, 316);
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label1->setTextFormat(Qt::PlainText);
-    m_label1->setWordWrap(false);
+    m_label1->setWordWrap(true);
 
     m_bevel2 = new QFrame(central);
     m_bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -308,10 +306,19 @@ void TTambFrm::refreshView()
     m_wostSgr->reload();
     m_kurszSgr->reload();
 
-    m_label1->setText(shownText(v.messages));
+    // The message area: a long list of faults shrinks until it fits the frame.
+    const QString messages = shownText(v.messages);
     QFont font = uiFont(v.messagesPointSize);
     font.setBold(v.messagesBold);
+    while (font.pointSizeF() > 7) {
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, m_label1->width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, messages);
+        if (needed.height() <= m_label1->height())
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
     m_label1->setFont(font);
+    m_label1->setText(messages);
     m_label1->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(v.messagesColor)));
 
     m_label2->setText(shownText(v.legend));
@@ -346,7 +353,8 @@ void TTambFrm::applyNoticeState()
 {
     const bool notice = m_model.view.settingsNotice;
     for (QWidget *w : std::initializer_list<QWidget *>{m_faecherSgr, m_pfaecherSgr, m_wostSgr,
-                                                       m_kurszSgr, m_fehlerBev, m_label1, m_agPnl})
+                                                       m_kurszSgr, m_fehlerBev, m_label1, m_agPnl,
+                                                       m_kontollLbl})
         w->setVisible(!notice);
     // The notice hides every heading; leaving it shows them all again.
     for (QLabel *panel : m_panels)

@@ -84,6 +84,8 @@ private:
     void openGradesWindow();
     // Saving before the window closes: true when the window may close.
     bool saveBeforeClose(CloseAction action);
+    // Personal data dialog for a save, shown modally: true when the file was written.
+    bool showPersonalDataForSave(bool withGrades);
     void hoursEditorKey(int key, const QString &typed);
     void releaseChildWindows();
 

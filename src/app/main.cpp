@@ -1,3 +1,4 @@
+#include "app/GridView.h"
 #include "app/HelpWindow.h"
 #include "app/TTambFrm.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
+    QApplication::setFont(tamb::programFont());
     tamb::HelpWindow::installF1Handler();
 
     tamb::TTambFrm window;

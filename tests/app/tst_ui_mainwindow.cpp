@@ -1,0 +1,257 @@
+#include "TestSupport.h"
+
+#include "app/GridView.h"
+#include "app/TTambFrm.h"
+#include "model/MainWindowLogic.h"
+#include "model/Settings.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tamb;
+
+namespace {
+
+struct Started
+{
+    QTemporaryDir dir;
+    ScriptedInteraction ui;
+    std::unique_ptr<TTambFrm> window;
+
+    explicit Started(const QString &school = QString(), QSize screen = {1280, 1024})
+    {
+        if (!school.isEmpty()) {
+            Model settings = test::startedModel();
+            settings.ProgDir = dir.path();
+            settings.SchoolName = school;
+            WriteSettings(settings);
+        }
+        StartOptions options;
+        options.ui = &ui;
+        options.screen = screen;
+        options.workingDirectory = dir.path();
+        window = std::make_unique<TTambFrm>(options);
+    }
+
+    template<typename T>
+    T *child(const char *name) const { return window->findChild<T *>(QString::fromLatin1(name)); }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startBoxes_data();
+    void startBoxes();
+    void titles_data();
+    void titles();
+    void settingsNotice_data();
+    void settingsNotice();
+    void menus();
+    void newFormKeepsModified();
+    void closeQuery_data();
+    void closeQuery();
+    void layout();
+};
+
+void TestMainWindow::startBoxes_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("1024 wide, any height") << QSize(1024, 600) << QString();
+    QTest::newRow("800 x 600") << QSize(800, 600)
+                               << QStringLiteral("Die Bildschirmauflösung ist zu klein!\r\nDie aktuelle "
+                                                 "Einstellung ist: 800 x 600\n\rSie sollten 1024 x 768 einstellen!");
+}
+
+void TestMainWindow::startBoxes()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, warning);
+    Started s(QStringLiteral("Schule"), screen);
+    QVERIFY(s.ui.boxes.size() >= 1);
+    QCOMPARE(s.ui.boxes[0].kind, BoxKind::Plain);
+    QCOMPARE(s.ui.boxes[0].text, ProgramInfoText);
+    QVERIFY(ProgramInfoText.contains(QStringLiteral("\r\n") + QString(29, u' ') + QStringLiteral("in Baden-Württemberg")));
+    QVERIFY(ProgramInfoText.endsWith(QString(42, u' ') + QStringLiteral("6.0.1")));
+    if (warning.isEmpty()) {
+        QCOMPARE(s.ui.boxes.size(), 1);
+    } else {
+        QCOMPARE(s.ui.boxes.size(), 2);
+        QCOMPARE(s.ui.boxes[1].kind, BoxKind::Information);
+        QCOMPARE(s.ui.boxes[1].text, warning);
+    }
+}
+
+void TestMainWindow::titles_data()
+{
+    QTest::addColumn<QString>("school");
+    QTest::addColumn<QString>("beforeShow");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no settings file") << QString()
+                                      << "Tamberon für die Oberstufe - [ Schule ]"
+                                      << "[ Schule ] - Tamberon für die Kursstufe BW";
+    QTest::newRow("settings file") << "Gymnasium Musterstadt"
+                                   << "Gymnasium Musterstadt - Tamberon für die Oberstufe"
+                                   << "Gymnasium Musterstadt - Tamberon für die Kursstufe BW";
+}
+
+void TestMainWindow::titles()
+{
+    QFETCH(QString, school);
+    QFETCH(QString, beforeShow);
+    QFETCH(QString, shown);
+    Started s(school);
+    QCOMPARE(s.window->windowTitle(), beforeShow);
+    s.window->show();
+    QCOMPARE(s.window->windowTitle(), shown);
+}
+
+void TestMainWindow::settingsNotice_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Ja") << true;
+    QTest::newRow("Nein") << false;
+}
+
+void TestMainWindow::settingsNotice()
+{
+    QFETCH(bool, yes);
+    Started s;
+    s.window->show();
+    QCOMPARE(s.ui.boxes.size(), 2);
+    QCOMPARE(s.ui.boxes[1].kind, BoxKind::Warning);
+    QCOMPARE(s.ui.boxes[1].text, SettingsMissingWarning);
+    auto *panel = s.child<QLabel>("EinstPnl");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->text(), QStringLiteral("Sollen die Einstellungen jetzt überprüft werden?"));
+    QVERIFY(!s.child<GridView>("FaecherSgr")->isVisible());
+    QVERIFY(!s.child<QLabel>("Label1")->isVisible());
+
+    QTest::mouseClick(s.child<QPushButton>(yes ? "EinstJaBtn" : "EinstNeinBtn"), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!s.child<QPushButton>("EinstJaBtn")->isVisible());
+    for (const char *name : {"FaecherSgr", "PfaecherSgr", "WostSgr", "KurszSgr"})
+        QVERIFY2(s.child<GridView>(name)->isVisible(), name);
+    for (const char *name : {"KKFPnl", "KPnl", "PrfPnl", "AGPnl", "sPnl", "zPnl", "mPrfPnl", "mPnl"})
+        QVERIFY2(s.child<QLabel>(name)->isVisible(), name);
+    QCOMPARE(s.window->model().SettingsSeen, yes);
+    QCOMPARE(s.ui.windows.contains(Window::SettingsDialog), yes);
+}
+
+void TestMainWindow::menus()
+{
+    Started s(QStringLiteral("Schule"));
+    s.window->show();
+    QVERIFY(!s.window->speichernAction()->isEnabled());
+    QVERIFY(!s.window->druckenAction()->isEnabled());
+    QVERIFY(!s.window->notenAction()->isEnabled());
+    QStringList captions;
+    for (QAction *action : s.window->menuBar()->actions())
+        captions << action->text();
+    QCOMPARE(captions, QStringList({"&Datei", "&Neu", "D&rucken", "Noten", "&Einstellungen", "Hilfe"}));
+    QMenu *datei = s.window->menuBar()->actions().constFirst()->menu();
+    QStringList items;
+    for (QAction *action : datei->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(items, QStringList({"&Öffnen", "-", "&Speichern", "-", "Beenden"}));
+    QStringList saveItems;
+    for (QAction *action : s.window->speichernAction()->menu()->actions())
+        saveItems << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    QCOMPARE(saveItems, QStringList({"&Wahl speichern    (*.tmd)", "-", "Wahl und &Noten   (*.tnd)", "-"}));
+}
+
+void TestMainWindow::newFormKeepsModified()
+{
+    Started s(QStringLiteral("Schule"));
+    s.window->show();
+    s.window->model().Modified = 1;
+    s.window->NeuesFormularClick();
+    QCOMPARE(int(s.window->model().Modified), 1);
+    QCOMPARE(s.window->windowTitle(), QStringLiteral("Schule - Tamberon für die Kursstufe BW"));
+    QVERIFY(!s.window->speichernAction()->isEnabled());
+}
+
+void TestMainWindow::closeQuery_data()
+{
+    QTest::addColumn<int>("modified");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("unchanged") << 0 << QString() << int(Answer::Cancel) << QString() << true;
+    QTest::newRow("Abbrechen") << 1 << QString() << int(Answer::Cancel)
+                               << "Wahl noch nicht gespeichert!\n\rSoll jetzt gespeichert werden?" << false;
+    QTest::newRow("Nein") << 1 << QString() << int(Answer::No)
+                          << "Wahl noch nicht gespeichert!\n\rSoll jetzt gespeichert werden?" << true;
+    QTest::newRow("file, Nein") << 2 << "/tmp/Tamberon/001234-1012.tnd" << int(Answer::No)
+                                << "001234-1012.tnd geändert\n\rSoll jetzt gespeichert werden?" << true;
+}
+
+void TestMainWindow::closeQuery()
+{
+    QFETCH(int, modified);
+    QFETCH(QString, file);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, closes);
+    Started s(QStringLiteral("Schule"));
+    s.window->show();
+    Model &m = s.window->model();
+    m.Modified = quint8(modified);
+    m.CurrentFile = file;
+    const QString tableBefore = test::dump(m.FaecherSgr);
+    s.ui.boxes.clear();
+    s.ui.answers = {Answer(answer)};
+    QCOMPARE(s.window->close(), closes);
+    if (question.isEmpty()) {
+        QVERIFY(s.ui.boxes.isEmpty());
+    } else {
+        QCOMPARE(s.ui.boxes.size(), 1);
+        QCOMPARE(s.ui.boxes[0].kind, BoxKind::Plain);
+        QCOMPARE(s.ui.boxes[0].buttons, Buttons::YesNoCancel);
+        QCOMPARE(s.ui.boxes[0].text, question);
+    }
+    QCOMPARE(s.window->isVisible(), !closes);
+    QCOMPARE(test::dump(m.FaecherSgr), tableBefore);
+    QCOMPARE(int(m.Modified), modified);
+}
+
+void TestMainWindow::layout()
+{
+    Started s(QStringLiteral("Schule"));
+    s.window->show();
+    const struct
+    {
+        const char *name;
+        QRect geometry;
+    } widgets[] = {
+        {"FaecherSgr", {8, 7, 299, 654}},   {"PfaecherSgr", {380, 7, 319, 178}},
+        {"WostSgr", {8, 661, 256, 22}},     {"KurszSgr", {8, 683, 299, 22}},
+        {"KKFPnl", {383, 9, 150, 24}},      {"KPnl", {382, 34, 30, 123}},
+        {"zPnl", {534, 9, 10, 148}},        {"PrfPnl", {545, 9, 151, 24}},
+        {"sPnl", {545, 34, 30, 123}},       {"mPrfPnl", {383, 158, 161, 24}},
+        {"mPnl", {545, 158, 30, 24}},       {"AGPnl", {10, 639, 169, 22}},
+        {"FehlerBev", {380, 233, 332, 327}}, {"Bevel2", {380, 567, 332, 116}},
+    };
+    for (const auto &w : widgets) {
+        QWidget *widget = s.window->findChild<QWidget *>(QString::fromLatin1(w.name));
+        QVERIFY2(widget, w.name);
+        QCOMPARE(widget->geometry(), w.geometry);
+    }
+    QCOMPARE(s.child<QLabel>("KontollLbl")->text(), QStringLiteral("KONTROLLE:"));
+    QCOMPARE(s.child<QLabel>("GarantieLbl")->text(),
+             QStringLiteral("Absolute Fehlerfreiheit kann nicht garantiert werden.\nIm Zweifelsfall gilt die NGVO!"));
+    auto *grid = s.child<GridView>("FaecherSgr");
+    QCOMPARE(grid->model()->data(grid->model()->index(1, 4)).toString(), QStringLiteral(" 4"));
+    QCOMPARE(grid->model()->data(grid->model()->index(1, 8)).toString(), QStringLiteral("    4"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_ui_mainwindow.moc"
