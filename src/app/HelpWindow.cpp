@@ -1,5 +1,7 @@
 #include "app/HelpWindow.h"
 
+#include "app/GridView.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -42,6 +44,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_browser = new QTextBrowser(this);
     m_browser->setOpenLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
+    m_browser->setFont(programFont(10));
     auto *contents = new QPushButton(QStringLiteral("&Inhalt"), this);
     auto *back = new QPushButton(QStringLiteral("&Zurück"), this);
     auto *close = new QPushButton(QStringLiteral("&Schließen"), this);

@@ -132,6 +132,12 @@ void TTambFrm::buildWidgets()
             [this](int col, int row, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
                 clickCourseTable(col, row, global);
             });
+    // A tooltip shown at the press would vanish with the release: the hint
+    // of a refused click appears when the button comes up.
+    connect(m_faecherSgr, &GridView::cellReleased, this,
+            [this](int, int, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
+                showHint(global);
+            });
 
     m_pfaecherSgr = new GridView(&m_model.PfaecherSgr, 0, central);
     m_pfaecherSgr->setObjectName(QStringLiteral("PfaecherSgr"));
@@ -369,8 +375,16 @@ void TTambFrm::clickCourseTable(int col, int row, const QPoint &globalPos)
     QToolTip::hideText();
     FaecherSgrMouseDown(m_model, *m_ui, col, row);
     refreshView();
-    if (m_model.view.hintShown && !globalPos.isNull())
-        QToolTip::showText(globalPos, shownText(m_model.view.hint), m_faecherSgr);
+    showHint(globalPos);
+}
+
+void TTambFrm::showHint(const QPoint &globalPos)
+{
+    if (!m_model.view.hintShown || globalPos.isNull())
+        return;
+    // Stays while the mouse is over the table; the next click switches it off.
+    QToolTip::showText(globalPos, shownText(m_model.view.hint), m_faecherSgr,
+                       m_faecherSgr->rect(), 30000);
 }
 
 void TTambFrm::NeuesFormularClick()

@@ -79,6 +79,7 @@ private:
     void buildWidgets();
     void buildMenus();
     void applyNoticeState();
+    void showHint(const QPoint &globalPos);
     void openBLLDialog();
     void openSettingsDialog();
     void openGradesWindow();

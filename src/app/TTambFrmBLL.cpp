@@ -1,11 +1,18 @@
 // Main window: the special learning achievement dialog.
 #include "app/TTambFrm.h"
 
+#include "rules/ui/TBLLFrm.h"
+
 namespace tamb {
 
 void TTambFrm::openBLLDialog()
 {
-    // TODO(check): create and show TBLLFrm.
+    // One dialog at a time; it releases itself when closed.
+    if (!m_bllFrm)
+        m_bllFrm = new TBLLFrm(m_model, *m_ui, [this] { refreshView(); }, this);
+    m_bllFrm->show();
+    m_bllFrm->raise();
+    m_bllFrm->activateWindow();
 }
 
 } // namespace tamb

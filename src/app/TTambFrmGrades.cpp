@@ -1,6 +1,10 @@
 // Main window: the grades window ("Noten").
 #include "app/TTambFrm.h"
 
+#include "grades/ui/TNotenfrm.h"
+
+#include <QScreen>
+
 namespace tamb {
 
 void TTambFrm::NotenClick()
@@ -11,7 +15,17 @@ void TTambFrm::NotenClick()
 
 void TTambFrm::openGradesWindow()
 {
-    // TODO(grades): create and show TNotenfrm.
+    if (!m_notenFrm)
+        m_notenFrm = new TNotenfrm(m_model, *m_ui, this);
+    QWidget *frm = m_notenFrm.data();
+    // Side by side: the course table on the left, the grades on the right.
+    const QScreen *shownOn = screen();
+    const int screenWidth = shownOn ? shownOn->geometry().width() : TNotenfrm::OuterWidth;
+    move(0, y());
+    frm->move(screenWidth - TNotenfrm::OuterWidth, frm->y());
+    frm->show();
+    frm->raise();
+    frm->activateWindow();
 }
 
 } // namespace tamb

@@ -1,11 +1,33 @@
 // Main window: the settings dialog.
 #include "app/TTambFrm.h"
 
+#include "app/TEinstellungenFrm.h"
+#include "rules/Dispatch.h"
+
 namespace tamb {
 
 void TTambFrm::openSettingsDialog()
 {
-    // TODO(settings): create and show TEinstellungenFrm, hide the main window.
+    if (!m_einstellungenFrm) {
+        auto *frm = new TEinstellungenFrm(m_model);
+        m_einstellungenFrm = frm;
+        connect(frm, &TEinstellungenFrm::closed, this, [this, frm] {
+            // Closing applies the settings and writes them; a failure has
+            // been reported and they hold for this run.
+            frm->editor().FormClose(*m_ui);
+            // The dialog goes away; the next use creates it anew.
+            m_einstellungenFrm = nullptr;
+            frm->deleteLater();
+            // Showing lays the table out with the new catalog and sets the
+            // title; the refresh then recomputes what depends on the choice.
+            show();
+            Refresh(m_model, *m_ui);
+            refreshView();
+        });
+    }
+    m_einstellungenFrm->show();
+    m_einstellungenFrm->activateWindow();
+    hide();
 }
 
 } // namespace tamb

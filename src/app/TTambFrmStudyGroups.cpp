@@ -1,11 +1,22 @@
 // Main window: the study-group hours editor over row 30.
 #include "app/TTambFrm.h"
 
+#include "app/GridView.h"
+#include "rules/StudyGroups.h"
+
+#include <QLineEdit>
+
 namespace tamb {
 
-void TTambFrm::hoursEditorKey(int, const QString &)
+void TTambFrm::hoursEditorKey(int key, const QString &typed)
 {
-    // TODO(check): AGStdEdKeyDown.
+    // The core decides what the editor holds; take over what may have come
+    // in another way (pasting).
+    m_model.view.hoursEditorText = m_agStdEd->text();
+    AGStdEdKeyDown(m_model, *m_ui, key, typed);
+    m_faecherSgr->clearSelection();
+    m_faecherSgr->setCurrentIndex(QModelIndex());
+    refreshView();
 }
 
 } // namespace tamb

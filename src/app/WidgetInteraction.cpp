@@ -98,9 +98,10 @@ std::optional<QString> WidgetInteraction::inputQuery(const QString &title, const
     return dialog.textValue();
 }
 
-QString WidgetInteraction::openFileName(const QString &title, const QString &defaultSuffix)
+QString WidgetInteraction::openFileName(const QString &title, const QString &defaultSuffix,
+                                       const QString &directory)
 {
-    QFileDialog dialog(m_parent, title);
+    QFileDialog dialog(m_parent, title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -115,7 +116,17 @@ QString WidgetInteraction::saveFileName(const QString &title, const QString &dir
     QFileDialog dialog(m_parent, title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(filter);
+    // Filters come as "description|pattern"; the dialog shows the description
+    // and lists the files of the pattern in either case.
+    const qsizetype bar = filter.indexOf(u'|');
+    if (bar >= 0) {
+        const QString pattern = filter.mid(bar + 1);
+        dialog.setNameFilter(filter.left(bar) + QStringLiteral(" (") + pattern + u' '
+                             + pattern.toLower() + u')');
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+    } else if (!filter.isEmpty()) {
+        dialog.setNameFilter(filter);
+    }
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

@@ -28,7 +28,8 @@ public:
     virtual std::optional<QString> inputQuery(const QString &title, const QString &prompt,
                                               const QString &defaultText) = 0;
     // File dialogs; an empty result means cancelled.
-    virtual QString openFileName(const QString &title, const QString &defaultSuffix) = 0;
+    virtual QString openFileName(const QString &title, const QString &defaultSuffix,
+                                 const QString &directory) = 0;
     virtual QString saveFileName(const QString &title, const QString &directory,
                                  const QString &proposedName, const QString &filter) = 0;
     // Opens a window without waiting for it.

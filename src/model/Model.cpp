@@ -210,6 +210,9 @@ void LayoutTable(Model &m, int count)
             if (!m.Choice[col][5])
                 g.setCell(col, 5, QString());
     } else {
+        // Not offered: no mark may be set on it either.
+        for (int mark = 0; mark <= 3; ++mark)
+            m.Allowed[mark][5] = false;
         for (int col = 1; col <= 3; ++col)
             g.setCell(col, 5, Blocked);
         for (int col = 4; col <= 7; ++col)

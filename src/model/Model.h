@@ -89,6 +89,7 @@ struct MainView
     int hoursEditorTop = 680;
     int hoursEditorWidth = 20;
     QString hoursEditorText;
+    int hoursEditorColumn = 4; // the half-year column the editor covers
 };
 
 // The whole model of one choice, as owned by the main window.
@@ -121,6 +122,8 @@ struct Model
     int DataVersion = 60;
     QString FspiHours;
     QString ProgDir;
+    // Folder of the last save; file dialogs start there. Empty: `ProgDir`.
+    QString WorkDir;
     bool SettingsSeen = false;
     quint8 Modified = 0;
 

@@ -21,7 +21,7 @@ std::optional<QString> ScriptedInteraction::inputQuery(const QString &, const QS
     return inputs.takeFirst();
 }
 
-QString ScriptedInteraction::openFileName(const QString &, const QString &)
+QString ScriptedInteraction::openFileName(const QString &, const QString &, const QString &)
 {
     return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }

@@ -23,7 +23,8 @@ public:
     Answer messageBox(BoxKind kind, const QString &text, Buttons buttons) override;
     std::optional<QString> inputQuery(const QString &title, const QString &prompt,
                                       const QString &defaultText) override;
-    QString openFileName(const QString &title, const QString &defaultSuffix) override;
+    QString openFileName(const QString &title, const QString &defaultSuffix,
+                         const QString &directory) override;
     QString saveFileName(const QString &title, const QString &directory,
                          const QString &proposedName, const QString &filter) override;
     void showWindow(Window window) override { windows.append(window); }

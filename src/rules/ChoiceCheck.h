@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace tamb {
 
 struct Model;
@@ -20,8 +22,17 @@ enum Fault : int {
     FaultHours = 2048,
 };
 
+// The fault mask of the whole choice. Four single sport courses make sport
+// chosen on the way.
 int CheckChoice(Model &m, int count);
+// The message area (`Label1`) for a fault mask.
 void ShowMessages(Model &m, int count, int mask);
+// A foreign language (rows from 2 with field letter "f") is written.
 bool HasWrittenForeignLanguage(const Model &m);
+
+// The weekly-hours fault, shown alone and bold.
+extern const QString HoursFaultText;
+// The all-clear text, green.
+extern const QString NoFaultText;
 
 } // namespace tamb

@@ -10,4 +10,14 @@ void WrittenRule(Model &m, Interaction &ui, int count, int row);
 // Click in column m.
 void OralRule(Model &m, Interaction &ui, int count, int row);
 
+// Takes the oral role away from `row` (the oral rule's removing step):
+// overview, flag, cell, exam grades; the BLL gets its total grade back.
+void RemoveOralRole(Model &m, int count, int row);
+// A written subject of the social-science field `row` has gone: an oral
+// subject that needed it loses its role.
+void WithdrawOralWithoutSocialWritten(Model &m, int count, int row);
+
+// Column of examination row 1..5 in `Grades`.
+inline int ExamGradeColumn(int count, int examRow) { return count - 1 + examRow; }
+
 } // namespace tamb

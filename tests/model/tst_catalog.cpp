@@ -29,6 +29,7 @@ private slots:
     void initialFlags();
     void fourthLanguage_data();
     void fourthLanguage();
+    void newFormBlocksMissingFourthLanguage();
     void electiveLanguageOralCell();
     void findField_data();
     void findField();
@@ -126,6 +127,19 @@ void TestCatalog::fourthLanguage()
         QCOMPARE(m.Allowed[mark][5], offered);
     for (int col = 1; col <= 3; ++col)
         QCOMPARE(m.FaecherSgr.cell(col, 5), offered ? QString() : Blocked);
+}
+
+void TestCatalog::newFormBlocksMissingFourthLanguage()
+{
+    // The reset allows every mark again; the layout must take them back
+    // while the school offers no fourth language.
+    Model m = test::startedModel();
+    ResetChoice(m);
+    LayoutTable(m, SubjectCount);
+    for (int mark = 0; mark <= 3; ++mark)
+        QVERIFY(!m.Allowed[mark][5]);
+    for (int col = 1; col <= 3; ++col)
+        QCOMPARE(m.FaecherSgr.cell(col, 5), Blocked);
 }
 
 void TestCatalog::electiveLanguageOralCell()

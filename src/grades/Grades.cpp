@@ -1,0 +1,157 @@
+// Grades window: rows, stored grades and the whole recomputation.
+#include "grades/Grades.h"
+
+#include "model/Model.h"
+
+namespace tamb {
+
+namespace {
+
+QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
+
+const char16_t *const GradeHeaders[7] = {u"Fächer", u"Art", u" Prf", u" 1", u" 2", u" 3", u" 4"};
+const char16_t *const ExamHeaders[4] = {u"Prüfungsfächer", u"  s", u"  m", u"gesamt"};
+
+void writeHeaders(GradesView &g)
+{
+    for (int c = 0; c < 7; ++c)
+        g.NFaecherSgr.setCell(c, 0, QString::fromUtf16(GradeHeaders[c]));
+    for (int c = 0; c < 4; ++c)
+        g.NPfaecherSgr.setCell(c, 0, QString::fromUtf16(ExamHeaders[c]));
+}
+
+// The name shown for the fifth component: the seminar course as special
+// learning achievement gets its own.
+QString oralComponentName(const Model &m, int row)
+{
+    if (row == m.BLLRow && m.name(row).contains(QStringLiteral("Sem")))
+        return QStringLiteral("Seminarkurs (BLL)");
+    return m.name(row);
+}
+
+} // namespace
+
+QString presentGradeText(int p)
+{
+    return blanks(p <= 9 ? 4 : 3) + QString::number(p);
+}
+
+QString resultText(int p)
+{
+    return blanks(p <= 9 ? 3 : 2) + QString::number(p);
+}
+
+QString countedGradeText(int p)
+{
+    return blanks(p <= 9 ? 4 : 2) + QString::number(p);
+}
+
+QString uncountedGradeText(int p)
+{
+    return blanks(p < 10 ? 3 : 2) + QLatin1Char('(') + QString::number(p) + QLatin1Char(')');
+}
+
+QString typedGradeText(int p)
+{
+    return (p <= 9 ? QStringLiteral(" ") : QString()) + QString::number(p);
+}
+
+void RefreshGrades(Model &m, GradesView &g, int rows)
+{
+    rows = qBound(1, rows, SubjectCount);
+    g.Rows = rows;
+    if (g.NFaecherSgr.rowCount() != rows)
+        g.NFaecherSgr.resize(7, rows);
+    g.NFaecherSgr.clear();
+    writeHeaders(g);
+    g.caption = m.SchoolName + QStringLiteral(" - Noten und Abitur");
+
+    for (int r = 1; r < rows; ++r) {
+        g.NFaecherSgr.setCell(0, r, m.name(r));
+        if (m.Choice[Core][r])
+            g.NFaecherSgr.setCell(1, r, QStringLiteral(" K"));
+        if (m.Choice[Written][r])
+            g.NFaecherSgr.setCell(2, r, QStringLiteral(" s"));
+        if (m.Choice[Oral][r])
+            g.NFaecherSgr.setCell(2, r, QStringLiteral(" m"));
+        for (int h = 1; h <= 4; ++h)
+            if (m.Choice[h + 3][r])
+                g.NFaecherSgr.setCell(h + 2, r, QStringLiteral("-"));
+    }
+
+    // Examination subjects: the written ones in catalog order, then the oral one.
+    for (int e = 1; e <= 5; ++e)
+        g.NPfaecherSgr.setCell(0, e, QString());
+    int e = 1;
+    for (int r = 1; r < rows && e <= 4; ++r)
+        if (m.Choice[Written][r])
+            g.NPfaecherSgr.setCell(0, e++, m.name(r));
+    for (int r = 1; r < rows; ++r)
+        if (m.Choice[Oral][r])
+            g.NPfaecherSgr.setCell(0, 5, oralComponentName(m, r));
+
+    FillGradeGrids(m, g, rows);
+    RecomputeAll(m, g);
+}
+
+void FillGradeGrids(const Model &m, GradesView &g, int rows)
+{
+    rows = qBound(1, rows, SubjectCount);
+    for (int e = 1; e <= 5; ++e)
+        for (int c = 1; c <= 3; ++c)
+            g.NPfaecherSgr.setCell(c, e, QString());
+    for (int r = 1; r < rows; ++r)
+        for (int c = 3; c <= 6; ++c)
+            g.NFaecherSgr.setCell(c, r, QString());
+
+    for (int r = 1; r < rows; ++r) {
+        for (int h = 1; h <= 4; ++h) {
+            if (!m.Choice[h + 3][r])
+                continue;
+            const quint8 b = m.Grades[h][r];
+            if (b != 0)
+                g.NFaecherSgr.setCell(h + 2, r, presentGradeText(points(b)));
+            else if (!(r == m.BLLRow && h >= 3))
+                g.NFaecherSgr.setCell(h + 2, r, QStringLiteral(" --"));
+        }
+    }
+
+    // A special learning achievement without courses: its total grade in
+    // the columns of half-years 1 and 2.
+    const int bll = m.BLLRow;
+    if (bll > 0 && bll < rows && m.Choice[Taken][bll] && !m.Choice[HalfYear1][bll]
+        && !m.Choice[HalfYear2][bll] && m.Grades[1][bll] != 0) {
+        const QString text = resultText(points(m.Grades[1][bll]));
+        g.NFaecherSgr.setCell(3, bll, text);
+        g.NFaecherSgr.setCell(4, bll, text);
+    }
+
+    // Written and oral results. The "gesamt" column holds component points
+    // up to 60, which its byte cannot keep; only Block II writes it.
+    for (int e = 1; e <= 5; ++e)
+        for (int c = 1; c <= 2; ++c) {
+            const quint8 b = m.Grades[c][examColumn(rows, e)];
+            if (b != 0)
+                g.NPfaecherSgr.setCell(c, e, resultText(points(b)));
+        }
+}
+
+void RecomputeAll(Model &m, GradesView &g)
+{
+    ComputeBlockI(m, g);
+    if (g.AdmissionFlags != 0)
+        ShowNonAdmission(g);
+    else
+        ComputeBlockII(m, g);
+}
+
+void RecomputeBlockIOnly(Model &m, GradesView &g)
+{
+    ComputeBlockI(m, g);
+    if (g.AdmissionFlags != 0)
+        ShowNonAdmission(g);
+    else
+        g.NzulGBx.visible = false;
+}
+
+} // namespace tamb

@@ -1,0 +1,507 @@
+#include "grades/ui/TNotenfrm.h"
+
+#include "app/GridView.h"
+#include "grades/GradeEntry.h"
+#include "grades/Grades.h"
+#include "model/Interaction.h"
+#include "model/Model.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QWindow>
+
+namespace tamb {
+
+namespace {
+
+// Frame of a Windows window that the given outer sizes include.
+constexpr int FrameWidth = 8;
+constexpr int FrameHeight = 34;
+
+const QList<int> CoursesWidths = {GradeGrids::CoursesFirstColumn, 30, 30, 30, 30, 30, 30};
+
+const QColor Teal(0x00, 0x80, 0x80);
+const QColor Maroon(0x80, 0x00, 0x00);
+const QColor Navy(0x00, 0x00, 0x80);
+const QColor InfoColour(0xFF, 0xFF, 0xE1);
+
+// Narrow sans-serif faces first: the texts were laid out for 11-pixel type.
+QFont uiFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Helvetica"), QStringLiteral("Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+// Every column and row takes its width plus one pixel of grid line, so
+// that the cells lie where the editors are placed.
+void setPitches(GridView *grid, const QList<int> &widths, int rowHeight)
+{
+    for (int c = 0; c < widths.size(); ++c) {
+        const int pitch = widths[c] + 1;
+        grid->setColumnWidth(c, pitch);
+        if (grid->columnWidth(c) != pitch)
+            grid->setColumnWidth(c, 2 * pitch - grid->columnWidth(c));
+    }
+    const int pitch = rowHeight + 1;
+    grid->setRowHeights(pitch);
+    if (grid->rowHeight(0) != pitch)
+        grid->setRowHeights(2 * pitch - grid->rowHeight(0));
+}
+
+// Cell texts with their leading blanks, as close to the cell edge as a
+// 30-pixel column needs.
+class TightCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.canConvert<QColor>())
+            painter->fillRect(option.rect, background.value<QColor>());
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+};
+
+QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font = uiFont();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::Text, colour);
+    w->setPalette(pal);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// A lowered panel with the info colour that shows a number.
+QLabel *makePointsPanel(QWidget *parent, const QString &name, int left, int top, bool bold = false)
+{
+    auto *panel = new QLabel(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(left, top, 60, 25);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, InfoColour);
+    panel->setPalette(pal);
+    QFont font = panel->font();
+    font.setBold(bold);
+    panel->setFont(font);
+    return panel;
+}
+
+CaptionBox *makeBox(QWidget *parent, const QString &name, const Shown &state)
+{
+    auto *box = new CaptionBox(state.text, parent);
+    box->setObjectName(name);
+    box->setGeometry(state.left, state.top, 337, 65);
+    box->setVisible(state.visible);
+    return box;
+}
+
+// Labels break at LF CR / CR LF; tabs as the eight character cells they take.
+QString labelText(const QString &text)
+{
+    QString shown = shownText(text);
+    shown.replace(QLatin1Char('\t'), QString(8, QLatin1Char(' ')));
+    return shown;
+}
+
+void apply(QLabel *label, const Shown &state)
+{
+    const QString text = labelText(state.text);
+    if (label->text() != text) {
+        label->setText(text);
+        label->adjustSize();
+    }
+    label->move(state.left, state.top);
+    label->setVisible(state.visible);
+}
+
+void apply(CaptionBox *box, const Shown &state, int height = 65)
+{
+    box->setTitle(state.text);
+    box->setGeometry(state.left, state.top, 337, height);
+    box->setVisible(state.visible);
+}
+
+bool isDialogWindow(QWindow *window)
+{
+    if (!window)
+        return false;
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *w : widgets)
+        if (w->windowHandle() == window)
+            return qobject_cast<QDialog *>(w) || w->windowModality() != Qt::NonModal;
+    return false;
+}
+
+} // namespace
+
+CaptionBox::CaptionBox(const QString &title, QWidget *parent) : QWidget(parent), m_title(title) {}
+
+void CaptionBox::setTitle(const QString &title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    update();
+}
+
+void CaptionBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int line = fontMetrics().height() / 2;
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(0, line, width() - 1, height() - line - 1);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(1, line + 1, width() - 3, height() - line - 3);
+    if (m_title.isEmpty())
+        return;
+    const QRect text(8, 0, fontMetrics().horizontalAdvance(m_title), fontMetrics().height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, m_title);
+}
+
+TNotenfrm::TNotenfrm(Model &model, Interaction &ui, QWidget *mainWindow)
+    : QWidget(nullptr), m_model(model), m_ui(ui), m_main(mainWindow)
+{
+    setObjectName(QStringLiteral("Notenfrm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(uiFont());
+    setProperty("helpContext", 220);
+    resize(OuterWidth - FrameWidth, OuterHeight - FrameHeight);
+    move(327, 121);
+    m_view.Rows = m_model.GridRows;
+    buildWidgets();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TNotenfrm::focusWindowChanged);
+}
+
+TNotenfrm::~TNotenfrm() = default;
+
+void TNotenfrm::buildWidgets()
+{
+    const int rows = qBound(1, m_model.GridRows, SubjectCount);
+    m_view.NFaecherSgr.resize(7, rows);
+
+    // Each column and row takes one more pixel for its grid line, so that
+    // cells lie where the editors are placed.
+    m_nFaecherSgr = new GridView(&m_view.NFaecherSgr, 1, this);
+    m_nFaecherSgr->setObjectName(QStringLiteral("NFaecherSgr"));
+    using namespace GradeGrids;
+    m_nFaecherSgr->setGeometry(CoursesLeft, CoursesTop, 295, rows * 21 + 3);
+    setPitches(m_nFaecherSgr, CoursesWidths, CoursesRowHeight);
+    m_nFaecherSgr->setItemDelegate(new TightCellDelegate(m_nFaecherSgr));
+    m_nFaecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
+    m_nFaecherSgr->setProperty("helpContext", 300);
+
+    m_nPfaecherSgr = new GridView(&m_view.NPfaecherSgr, 1, this);
+    m_nPfaecherSgr->setObjectName(QStringLiteral("NPfaecherSgr"));
+    m_nPfaecherSgr->setGeometry(ExamsLeft, ExamsTop, 238, 6 * ExamsRowHeight + 10);
+    setPitches(m_nPfaecherSgr, {ExamsFirstColumn, ColumnWidth, ColumnWidth, 50}, ExamsRowHeight);
+    m_nPfaecherSgr->setItemDelegate(new TightCellDelegate(m_nPfaecherSgr));
+    m_nPfaecherSgr->setFocusPolicy(Qt::NoFocus);
+    m_nPfaecherSgr->setProperty("helpContext", 600);
+
+    m_block1Pnl = new QLabel(QStringLiteral("Block I"), this);
+    m_block1Pnl->setObjectName(QStringLiteral("Block1Pnl"));
+    m_block1Pnl->setGeometry(58, 10, 57, 19);
+    m_block1Pnl->setAlignment(Qt::AlignCenter);
+    m_block1Pnl->setAutoFillBackground(true);
+    m_block1Pnl->setBackgroundRole(QPalette::Button);
+    m_block1Pnl->setCursor(Qt::PointingHandCursor);
+    QFont italic = m_block1Pnl->font();
+    italic.setItalic(true);
+    m_block1Pnl->setFont(italic);
+    m_block1Pnl->installEventFilter(this);
+
+    m_ersterBlockGBx = makeBox(this, QStringLiteral("ErsterBlockGBx"), m_view.ErsterBlockGBx);
+    m_ersterBlockLbl = makeLabel(m_ersterBlockGBx, QStringLiteral("ErsterBlockLbl"), {}, 8, 20);
+    m_unter5ebLbl = makeLabel(m_ersterBlockGBx, QStringLiteral("Unter5ebLbl"), {}, 8, 45);
+    setColour(m_unter5ebLbl, Qt::red);
+    m_psersterBlockPl = makePointsPanel(m_ersterBlockGBx, QStringLiteral("PSersterBlockPl"), 260, 24);
+    setColour(makeLabel(m_ersterBlockGBx, QStringLiteral("PSMaxEbLbl"), QStringLiteral("max. 600"), 268, 8), Teal);
+    setColour(makeLabel(m_ersterBlockGBx, QStringLiteral("PSMinEbLbl"), QStringLiteral("min. 200"), 268, 50), Teal);
+    makeLabel(m_ersterBlockGBx, QStringLiteral("EPLbl"), {}, 184, 32)->hide();
+
+    m_abiblockGBx = makeBox(this, QStringLiteral("AbiblockGBx"), m_view.AbiblockGBx);
+    m_abiblockLbl = makeLabel(m_abiblockGBx, QStringLiteral("AbiblockLbl"), {}, 8, 18);
+    m_psAbiblockPl = makePointsPanel(m_abiblockGBx, QStringLiteral("PSAbiblockPl"), 260, 24);
+    setColour(makeLabel(m_abiblockGBx, QStringLiteral("PSMaxAbiBlLbl"), QStringLiteral("max. 300"), 268, 8), Teal);
+    setColour(makeLabel(m_abiblockGBx, QStringLiteral("PSMinAbiBlLbl"), QStringLiteral("min. 100"), 268, 50), Teal);
+
+    m_gpzGBx = makeBox(this, QStringLiteral("GPZGBx"), m_view.GPZGBx);
+    m_gpzLbl = makeLabel(m_gpzGBx, QStringLiteral("GPZLbl"), {}, 16, 26);
+    QFont gpzFont = m_gpzLbl->font();
+    gpzFont.setBold(true);
+    m_gpzLbl->setFont(gpzFont);
+    m_gpzLbl->hide();
+    m_gpzPl = makePointsPanel(m_gpzGBx, QStringLiteral("GPZPl"), 260, 24, true);
+    m_gpzPl->hide();
+    m_gpzMaxLbl = makeLabel(m_gpzGBx, QStringLiteral("GPZmaxLbl"), QStringLiteral("max. 900"), 268, 8);
+    m_gpzMinLbl = makeLabel(m_gpzGBx, QStringLiteral("GPZminLbl"), QStringLiteral("min. 300"), 268, 50);
+    setColour(m_gpzMaxLbl, Teal);
+    setColour(m_gpzMinLbl, Teal);
+    m_gpzMaxLbl->hide();
+    m_gpzMinLbl->hide();
+
+    m_dsNoteGBx = makeBox(this, QStringLiteral("DSNoteGBx"), m_view.DSNoteGBx);
+    m_dsLbl = makeLabel(m_dsNoteGBx, QStringLiteral("DSLbl"), {}, 8, 18);
+    m_dsNotePl = makePointsPanel(m_dsNoteGBx, QStringLiteral("DSNotePl"), 148, 24, true);
+    setColour(m_dsNotePl, Qt::blue);
+
+    m_nzulGBx = makeBox(this, QStringLiteral("NzulGBx"), m_view.NzulGBx);
+    m_nzulLbl = makeLabel(m_nzulGBx, QStringLiteral("NzulLbl"), {}, 8, 18);
+    QFont bold = m_nzulLbl->font();
+    bold.setBold(true);
+    m_nzulLbl->setFont(bold);
+
+    m_optGBx = makeBox(this, QStringLiteral("OptGBx"), {QStringLiteral("Optimierung"), false, 312, 568});
+    setColour(makeLabel(m_optGBx, QStringLiteral("OptLbl"), {}, 8, 18), Teal);
+
+    m_fachnameLbl = makeLabel(this, QStringLiteral("FachnameLbl"), {}, 280, 660);
+    m_fachnameLbl->setFont(pixelFont(13, true));
+    setColour(m_fachnameLbl, Maroon);
+    m_notEingLbl = makeLabel(this, QStringLiteral("NotEingLbl"), {}, 41, 648);
+    m_notEingLbl->setFont(pixelFont(19));
+    setColour(m_notEingLbl, Navy);
+    m_notEingLbl->hide();
+
+    struct EditorSetup
+    {
+        GradeEditor which;
+        const char16_t *name;
+        int help;
+        int height;
+    };
+    const EditorSetup editors[] = {
+        {GradeEditor::HjNotenEd, u"HjNotenEd", 330, 20},
+        {GradeEditor::AbiNotenEd, u"AbiNotenEd", 350, 23},
+        {GradeEditor::HjEinzelNoteEd, u"HjEinzelNoteEd", 320, 20},
+        {GradeEditor::AbiEinzelNoteEd, u"AbiEinzelNoteEd", 320, 23},
+        {GradeEditor::FNotenEd, u"FNotenEd", 340, 20},
+        {GradeEditor::AlleNotenEd, u"AlleNotenEd", 300, 20},
+    };
+    for (const EditorSetup &setup : editors) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromUtf16(setup.name));
+        edit->setFrame(false);
+        edit->setGeometry(160, 680, 30, setup.height);
+        edit->setProperty("helpContext", setup.help);
+        edit->hide();
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this](const QString &text) { m_view.editorText = text; });
+        m_editors[int(setup.which)] = edit;
+    }
+
+    connect(m_nFaecherSgr, &GridView::cellReleased, this,
+            [this](int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                   const QPoint &) {
+                NFaecherSgrMouseUp(m_model, m_view, m_ui, col, row, button, modifiers);
+                showView();
+            });
+    connect(m_nPfaecherSgr, &GridView::cellReleased, this,
+            [this](int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers,
+                   const QPoint &) {
+                if (button != Qt::LeftButton)
+                    return;
+                NPfaecherSgrMouseUp(m_model, m_view, col, row);
+                showView();
+            });
+}
+
+QLineEdit *TNotenfrm::editor(GradeEditor which) const
+{
+    return which == GradeEditor::None ? nullptr : m_editors[int(which)];
+}
+
+void TNotenfrm::FormActivate()
+{
+    RefreshGrades(m_model, m_view, m_model.GridRows);
+    showView();
+}
+
+void TNotenfrm::showView()
+{
+    const GradesView &v = m_view;
+    setWindowTitle(v.caption);
+    if (m_nFaecherSgr->gridModel()->rowCount() != v.NFaecherSgr.rowCount()) {
+        m_nFaecherSgr->reload();
+        setPitches(m_nFaecherSgr, CoursesWidths, GradeGrids::CoursesRowHeight);
+        m_nFaecherSgr->resize(295, v.NFaecherSgr.rowCount() * 21 + 3);
+    }
+    m_nFaecherSgr->reload();
+    m_nPfaecherSgr->reload();
+
+    apply(m_ersterBlockGBx, v.ErsterBlockGBx);
+    apply(m_ersterBlockLbl, v.ErsterBlockLbl);
+    apply(m_unter5ebLbl, v.Unter5ebLbl);
+    m_psersterBlockPl->setText(v.PSersterBlockPl.text);
+
+    apply(m_abiblockGBx, v.AbiblockGBx);
+    apply(m_abiblockLbl, v.AbiblockLbl);
+    m_psAbiblockPl->setText(v.PSAbiblockPl.text);
+    m_psAbiblockPl->setVisible(v.PSAbiblockPl.visible);
+
+    apply(m_gpzGBx, v.GPZGBx);
+    apply(m_gpzLbl, v.GPZLbl);
+    m_gpzPl->setText(v.GPZPl.text);
+    m_gpzPl->setVisible(v.GPZPl.visible);
+    m_gpzMaxLbl->setVisible(v.GPZLimitsVisible);
+    m_gpzMinLbl->setVisible(v.GPZLimitsVisible);
+
+    apply(m_dsNoteGBx, v.DSNoteGBx);
+    apply(m_dsLbl, v.DSLbl);
+    m_dsNotePl->setText(v.DSNotePl.text);
+    m_dsNotePl->setVisible(v.DSNotePl.visible);
+
+    apply(m_nzulGBx, v.NzulGBx, v.NzulGBxHeight);
+    apply(m_nzulLbl, v.NzulLbl);
+
+    apply(m_notEingLbl, v.NotEingLbl);
+    apply(m_fachnameLbl, v.FachnameLbl);
+
+    for (int i = 1; i <= 6; ++i) {
+        QLineEdit *edit = m_editors[i];
+        if (i != int(v.editor)) {
+            edit->hide();
+            continue;
+        }
+        edit->setGeometry(v.editorRect);
+        if (edit->text() != v.editorText)
+            edit->setText(v.editorText);
+        edit->show();
+        edit->raise();
+        edit->setFocus();
+    }
+}
+
+void TNotenfrm::ClearGridSelection()
+{
+    for (GridView *grid : {m_nFaecherSgr, m_nPfaecherSgr}) {
+        grid->clearSelection();
+        grid->setCurrentIndex(QModelIndex());
+    }
+}
+
+void TNotenfrm::showEvent(QShowEvent *event)
+{
+    ClearGridSelection();
+    QWidget::showEvent(event);
+}
+
+void TNotenfrm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormActivate();
+}
+
+// Coming to the front recomputes; coming back from one of our own
+// questions does not, so that the answer's effect stays visible.
+void TNotenfrm::focusWindowChanged(QWindow *window)
+{
+    if (!window)
+        return;
+    if (window == windowHandle() && !m_lastFocusWasDialog)
+        FormActivate();
+    m_lastFocusWasDialog = isDialogWindow(window);
+}
+
+void TNotenfrm::closeEvent(QCloseEvent *event)
+{
+    // The main window goes back to the middle of the screen.
+    if (m_main) {
+        const QScreen *screen = m_main->screen();
+        const int screenWidth = screen ? screen->geometry().width() : m_main->width();
+        m_main->move((screenWidth - m_main->width()) / 2, m_main->y());
+    }
+    QWidget::closeEvent(event);
+}
+
+bool TNotenfrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_block1Pnl && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        Block1PnlClick(m_model, m_view);
+        showView();
+        return true;
+    }
+    auto *edit = qobject_cast<QLineEdit *>(watched);
+    if (!edit || edit != editor(m_view.editor))
+        return QWidget::eventFilter(watched, event);
+
+    std::optional<EditKey> key;
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key = EditKey::Return;
+            break;
+        case Qt::Key_Down:
+            key = EditKey::Down;
+            break;
+        case Qt::Key_Right:
+            key = EditKey::Right;
+            break;
+        case Qt::Key_Delete:
+            key = EditKey::Delete;
+            break;
+        case Qt::Key_Escape:
+            key = EditKey::Escape;
+            break;
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        key = EditKey::Click;
+    }
+    if (!key)
+        return QWidget::eventFilter(watched, event);
+    const bool handled = GradeEditorKey(m_model, m_view, m_ui, *key, edit->text());
+    ClearGridSelection();
+    showView();
+    return handled || QWidget::eventFilter(watched, event);
+}
+
+} // namespace tamb

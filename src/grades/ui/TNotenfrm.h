@@ -1,0 +1,110 @@
+#pragma once
+
+#include "grades/GradesView.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QWindow;
+
+namespace tamb {
+
+struct Model;
+class Interaction;
+class GridView;
+
+// A frame with its caption on the top line, as the group boxes of the
+// grades window are drawn.
+class CaptionBox : public QWidget
+{
+    Q_OBJECT
+public:
+    CaptionBox(const QString &title, QWidget *parent);
+
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_title;
+};
+
+// The grades window "Noten und Abitur": shows the grades view of the core
+// and forwards clicks and keys to it.
+class TNotenfrm : public QWidget
+{
+    Q_OBJECT
+public:
+    // Outer size of the window, frame included.
+    static constexpr int OuterWidth = 665;
+    static constexpr int OuterHeight = 740;
+
+    TNotenfrm(Model &model, Interaction &ui, QWidget *mainWindow);
+    ~TNotenfrm() override;
+
+    const GradesView &view() const { return m_view; }
+    GradeEditor activeEditor() const { return m_view.editor; }
+    GridView *nFaecherSgr() const { return m_nFaecherSgr; }
+    GridView *nPfaecherSgr() const { return m_nPfaecherSgr; }
+    QLineEdit *editor(GradeEditor which) const;
+
+    // Recomputes everything (activation, resize) and shows it.
+    void FormActivate();
+    // Shows the grades view as it is.
+    void showView();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWidgets();
+    void ClearGridSelection();
+    void focusWindowChanged(QWindow *window);
+
+    Model &m_model;
+    Interaction &m_ui;
+    QPointer<QWidget> m_main;
+    GradesView m_view;
+    bool m_lastFocusWasDialog = false;
+
+    GridView *m_nFaecherSgr = nullptr;
+    GridView *m_nPfaecherSgr = nullptr;
+    QLabel *m_block1Pnl = nullptr;
+
+    CaptionBox *m_ersterBlockGBx = nullptr;
+    QLabel *m_ersterBlockLbl = nullptr;
+    QLabel *m_unter5ebLbl = nullptr;
+    QLabel *m_psersterBlockPl = nullptr;
+
+    CaptionBox *m_abiblockGBx = nullptr;
+    QLabel *m_abiblockLbl = nullptr;
+    QLabel *m_psAbiblockPl = nullptr;
+
+    CaptionBox *m_gpzGBx = nullptr;
+    QLabel *m_gpzLbl = nullptr;
+    QLabel *m_gpzPl = nullptr;
+    QLabel *m_gpzMaxLbl = nullptr;
+    QLabel *m_gpzMinLbl = nullptr;
+
+    CaptionBox *m_dsNoteGBx = nullptr;
+    QLabel *m_dsLbl = nullptr;
+    QLabel *m_dsNotePl = nullptr;
+
+    CaptionBox *m_nzulGBx = nullptr;
+    QLabel *m_nzulLbl = nullptr;
+
+    CaptionBox *m_optGBx = nullptr;
+
+    QLabel *m_fachnameLbl = nullptr;
+    QLabel *m_notEingLbl = nullptr;
+    QLineEdit *m_editors[7] = {}; // by GradeEditor, [0] unused
+};
+
+} // namespace tamb

@@ -1,0 +1,173 @@
+#include "rules/BLLDialog.h"
+
+#include "model/Model.h"
+#include "rules/Dispatch.h"
+
+namespace tamb {
+
+const QString BLLCaption = QStringLiteral("Besondere Lernleistung");
+const QString BLLArtCaption = QStringLiteral("Form der Besonderen Lernleistung");
+const QStringList BLLArtItems = {QStringLiteral("Seminarkurs"), QStringLiteral("Wettbewerb")};
+const QString BLLFieldCaption = QStringLiteral("Zuordunung zu einem Aufgabenfeld");
+const QStringList BLLFieldItems = {
+    QStringLiteral("I  ...  sprachlich-literarisch-künstlerisch"),
+    QStringLiteral("II  ... gesellschaftswissenschaftlich"),
+    QStringLiteral("III ... mathematisch-naturwissenschaftlich-technisch"),
+};
+
+namespace {
+
+const QString FieldCaptionPrefix = QStringLiteral("Aufgabenfeld der besonderen Lernleistung: ");
+
+// The dialog changes the saved choice; a clean state must ask before closing.
+void markChanged(Model &m)
+{
+    if (m.Modified == 0)
+        m.Modified = 1;
+}
+
+// A social-science subject (field letter "g") is written.
+bool socialScienceWritten(const Model &m)
+{
+    for (int row = FindField(m, SubjectCount, QStringLiteral("g"));
+         row > 0 && row < SubjectCount && m.field(row) == u"g"; ++row)
+        if (m.Choice[Written][row])
+            return true;
+    return false;
+}
+
+bool otherOralSubject(const Model &m, int row)
+{
+    for (int r = 1; r < SubjectCount; ++r)
+        if (r != row && m.Choice[Oral][r])
+            return true;
+    return false;
+}
+
+} // namespace
+
+void BLLFormShow(Model &m, BLLDialogState &s)
+{
+    // A task field picked now counts as a click in " m" only when the oral
+    // rule opened the dialog.
+    m.ClickCol = -1;
+    m.view.afSemKVisible = true;
+    const int bll = m.BLLRow;
+    if (bll <= 0 || bll >= SubjectCount || !m.Choice[Taken][bll])
+        return;
+    s.art = m.Choice[HalfYear1][bll] ? 0 : 1;
+    s.field = m.BLLField >= 1 && m.BLLField <= 3 ? m.BLLField - 1 : -1;
+    // The form is known, so the task field can be changed at once.
+    s.fieldEnabled = true;
+}
+
+void ArtRGrClick(Model &m, BLLDialogState &s, int item)
+{
+    const int bll = m.BLLRow;
+    if (item < 0 || item > 1 || bll <= 0 || bll >= SubjectCount)
+        return;
+    s.art = item;
+    TextGrid &g = m.FaecherSgr;
+    if (item == 0) {
+        m.SubjectText[0][bll] = QStringLiteral("BLL - Seminarkurs");
+        g.setCell(4, bll, QStringLiteral(" 3"));
+        g.setCell(5, bll, QStringLiteral(" 3"));
+        m.Choice[HalfYear1][bll] = true;
+        m.Choice[HalfYear2][bll] = true;
+        g.setCell(8, bll, QStringLiteral("   2"));
+    } else {
+        m.SubjectText[0][bll] = QStringLiteral("BLL - Wettbewerb");
+        m.Choice[HalfYear1][bll] = false;
+        m.Choice[HalfYear2][bll] = false;
+        g.setCell(4, bll, QString());
+        g.setCell(5, bll, QString());
+        g.setCell(8, bll, QString());
+    }
+    g.setCell(0, bll, m.SubjectText[0][bll]);
+    markChanged(m);
+
+    s.fieldEnabled = true;
+    if (s.field < 0)
+        m.view.afSemKCaption =
+            QStringLiteral("Das Aufgabenfeld der besonderen Lernleistung ist noch nicht festgelegt");
+}
+
+void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
+{
+    const int bll = m.BLLRow;
+    if (!s.fieldEnabled || item < 0 || item > 2 || bll <= 0 || bll >= SubjectCount)
+        return;
+    s.field = item;
+
+    bool condition = false;
+    if (item == 1) {
+        m.view.width = m.NormalWidth + 25;
+        m.view.afSemKCaption = FieldCaptionPrefix + QStringLiteral("gesellschaftswissenschaftlich");
+        m.BLLSocialField = true;
+        condition = true;
+    } else {
+        if (item == 0) {
+            m.view.width = m.NormalWidth + 25;
+            m.view.afSemKCaption =
+                FieldCaptionPrefix + QStringLiteral("sprachlich-literarisch-künstlerisch");
+        } else {
+            m.view.afSemKCaption =
+                FieldCaptionPrefix + QStringLiteral("mathematisch-naturwissenschaftlich");
+            m.view.width = m.NormalWidth + 30;
+        }
+        m.BLLSocialField = false;
+        // Outside field II the achievement stays the oral subject only with
+        // a written social-science subject.
+        if (m.Choice[Oral][bll]) {
+            condition = socialScienceWritten(m);
+            if (!condition) {
+                m.Choice[Oral][bll] = false;
+                m.FaecherSgr.setCell(3, bll, QString());
+                m.PfaecherSgr.setCell(4, 6, QString());
+            }
+        }
+    }
+    m.BLLField = quint8(item + 1);
+    markChanged(m);
+
+    // Opened from the " m" column: the achievement becomes the oral subject,
+    // unless another subject has taken that role meanwhile.
+    if (m.ClickCol == 3 && m.Allowed[Oral][bll] && condition && !otherOralSubject(m, bll)) {
+        m.Choice[Oral][bll] = true;
+        m.FaecherSgr.setCell(3, bll, QStringLiteral(" m"));
+        m.PfaecherSgr.setCell(4, 6, QStringLiteral("   ") + m.SubjectText[0][bll]);
+        m.PfaecherSgr.setCell(3, 6, QStringLiteral(" m P"));
+        MoveBLLGradeToOralExam(m);
+    }
+}
+
+void BLLFormClose(Model &m, Interaction &ui, const BLLDialogState &s)
+{
+    const int bll = m.BLLRow;
+    if (s.art >= 0 && bll > 0 && bll < SubjectCount) {
+        m.Choice[Taken][bll] = true;
+        m.SubjectText[0][bll] = m.FaecherSgr.cell(0, bll);
+        m.view.afSemKVisible = true;
+    }
+    // The whole refresh: column 8, the count and the menus must follow a
+    // choice that the dialog completed or broke.
+    Refresh(m, ui);
+}
+
+void MoveBLLGradeToOralExam(Model &m)
+{
+    const int bll = m.BLLRow;
+    if (bll <= 0 || bll >= SubjectCount)
+        return;
+    const quint8 total = m.Grades[1][bll];
+    if (total == 0)
+        return;
+    constexpr int ExamRow5 = SubjectCount - 1 + 5;
+    m.Grades[2][ExamRow5] = quint8((total & PointsMask) | GradePresent | ExamResult);
+    m.Grades[1][bll] = 0;
+    m.Grades[2][bll] = 0;
+    m.Choice[HalfYear1][bll] = false;
+    m.Choice[HalfYear2][bll] = false;
+}
+
+} // namespace tamb

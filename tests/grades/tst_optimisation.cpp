@@ -1,0 +1,307 @@
+#include "GradesFixture.h"
+
+#include "grades/GradeEntry.h"
+
+#include <QTest>
+
+using namespace tamb;
+using namespace tamb::test;
+using namespace tamb::test::rows;
+
+namespace {
+
+const QString Question =
+    QStringLiteral("Dieser Vorgang wird die Punktsumme in Block I verringern.\r\nTrotzdem durchführen?");
+
+// 44 courses with grades; the given number counted: the compulsory ones
+// (10 points), then further courses of 10 points, with Französisch
+// half-years 1 and 2 at 5 and 15 points among them.
+Model countedRecord(int counted)
+{
+    Model m = pupilModel();
+    setAllGrades(m, 10);
+    GradesView g;
+    ComputeBlockI(m, g); // marks the 30 compulsory courses
+    setGrade(m, F, 1, 5);
+    setGrade(m, F, 2, 15);
+    int n = 30;
+    for (int r = 1; r < SubjectCount; ++r)
+        for (int h = 1; h <= 4; ++h) {
+            quint8 &b = m.Grades[h][r];
+            b &= quint8(~Counted);
+            if (b & Compulsory)
+                b |= Counted;
+            else if (b != 0 && n < counted)
+                b |= Counted, ++n;
+        }
+    return m;
+}
+
+GradesView viewOf(Model &m)
+{
+    GradesView g;
+    g.Rows = m.GridRows;
+    return g;
+}
+
+} // namespace
+
+class TestOptimisation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void toggleCounted_data();
+    void toggleCounted();
+    void toggleLeavesCompulsoryAndEmptyAlone();
+    void specialLearningAchievementCountsTwice();
+    void desiredGrade_data();
+    void desiredGrade();
+    void fillWithAverages_data();
+    void fillWithAverages();
+    void averagesOfEveryRowOwnGrades();
+};
+
+void TestOptimisation::toggleCounted_data()
+{
+    QTest::addColumn<int>("counted");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("halfYear");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("nowCounted");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("blockI");
+    QTest::addColumn<QString>("caption");
+
+    // 42 counted courses with 420 points: Block I 400.
+    QTest::newRow("release 5 of 42: 405, nothing") << 42 << int(F) << 1 << false << true << true
+                                                  << "" << "" << "";
+    QTest::newRow("release 15 of 42: 395, yes")
+        << 42 << int(F) << 2 << true << true << false << " (15)" << "395"
+        << "Punktsumme aus 41 einfach gewerteten Kursen";
+    QTest::newRow("release 15 of 42: no") << 42 << int(F) << 2 << true << false << true << ""
+                                          << "" << "";
+    QTest::newRow("release of 40: nothing") << 40 << int(F) << 2 << false << true << true << ""
+                                            << "" << "";
+    QTest::newRow("count 5 to 40: 395, yes")
+        << 40 << int(S) << 4 << false << true << false << "" << "" << "";
+}
+
+void TestOptimisation::toggleCounted()
+{
+    QFETCH(int, counted);
+    QFETCH(int, row);
+    QFETCH(int, halfYear);
+    QFETCH(bool, yes);
+    QFETCH(bool, nowCounted);
+    QFETCH(QString, cell);
+    Model m = countedRecord(counted);
+    QCOMPARE(CountCountedCourses(m, SubjectCount).count, counted);
+    if (counted == 40 && row == S) {
+        // A course of 5 points that is not counted: counting it lowers Block I.
+        setGrade(m, S, 4, 5);
+        QVERIFY(!(m.Grades[4][S] & Counted));
+    }
+    GradesView g = viewOf(m);
+    ScriptedInteraction ui;
+    ui.answers = {yes ? Answer::Yes : Answer::No};
+    const quint8 before = m.Grades[halfYear][row];
+    NFaecherSgrMouseUp(m, g, ui, halfYear + 2, row, Qt::RightButton, Qt::NoModifier);
+
+    if (counted == 40 && row == S) {
+        QCOMPARE(ui.boxes.size(), 1);
+        QVERIFY(m.Grades[4][S] & Counted);
+        QCOMPARE(g.NFaecherSgr.cell(6, S), QStringLiteral("    5"));
+        QCOMPARE(g.PSersterBlockPl.text, QStringLiteral("395"));
+        QCOMPARE(g.ErsterBlockLbl.text, QStringLiteral("Punktsumme aus 41 einfach gewerteten Kursen"));
+        return;
+    }
+    QFETCH(bool, asked);
+    QCOMPARE(ui.boxes.size(), asked ? 1 : 0);
+    if (asked) {
+        QCOMPARE(ui.boxes[0].text, Question);
+        QCOMPARE(ui.boxes[0].kind, BoxKind::Confirmation);
+        QCOMPARE(ui.boxes[0].buttons, Buttons::YesNo);
+    }
+    QCOMPARE(bool(m.Grades[halfYear][row] & Counted), nowCounted);
+    if (cell.isEmpty()) {
+        QCOMPARE(m.Grades[halfYear][row], before);
+        QCOMPARE(g.PSersterBlockPl.text, QString());
+        return;
+    }
+    QCOMPARE(g.NFaecherSgr.cell(halfYear + 2, row), cell);
+    QTEST(g.PSersterBlockPl.text, "blockI");
+    QTEST(g.ErsterBlockLbl.text, "caption");
+    // Nothing else is recomputed, and the next run selects afresh.
+    QCOMPARE(int(g.AdmissionFlags), 0);
+    ComputeBlockI(m, g);
+    QVERIFY(m.Grades[halfYear][row] & Counted);
+}
+
+void TestOptimisation::toggleLeavesCompulsoryAndEmptyAlone()
+{
+    Model m = countedRecord(42);
+    GradesView g = viewOf(m);
+    ScriptedInteraction ui;
+    ui.defaultAnswer = Answer::Yes;
+    const quint8 compulsory = m.Grades[1][D];
+    ToggleCounted(m, g, ui, 1, D);
+    ToggleCounted(m, g, ui, 2, Gk); // no course, no grade
+    ToggleCounted(m, g, ui, 1, W);
+    QCOMPARE(m.Grades[1][D], compulsory);
+    QCOMPARE(m.Grades[2][Gk], quint8(0));
+    QVERIFY(ui.boxes.isEmpty());
+}
+
+void TestOptimisation::specialLearningAchievementCountsTwice()
+{
+    // 42 counted courses plus the total of a competition counted twice.
+    Model m = countedRecord(42);
+    m.Choice[Taken][BLL] = true;
+    m.Grades[1][BLL] = GradePresent | Counted | 14;
+    m.Grades[2][BLL] = GradePresent | Counted | 14;
+    QCOMPARE(CountCountedCourses(m, SubjectCount).count, 44);
+    GradesView g = viewOf(m);
+    ScriptedInteraction ui;
+    ui.answers = {Answer::Yes};
+    // 448 of 44 is 407; without it 420 of 42 is 400.
+    ToggleCounted(m, g, ui, 2, BLL);
+    QCOMPARE(ui.boxes.size(), 1);
+    QVERIFY(!(m.Grades[1][BLL] & Counted));
+    QVERIFY(!(m.Grades[2][BLL] & Counted));
+    QCOMPARE(g.NFaecherSgr.cell(3, BLL), QStringLiteral("  (14)"));
+    QCOMPARE(g.NFaecherSgr.cell(4, BLL), QStringLiteral("  (14)"));
+    QCOMPARE(g.NFaecherSgr.cell(5, BLL), QString());
+    QCOMPARE(g.PSersterBlockPl.text, QStringLiteral("400"));
+
+    // A seminar course's courses count once.
+    Model s = countedRecord(42);
+    take(s, BLL, {1, 2}, QStringLiteral("2"));
+    s.Grades[1][BLL] = GradePresent | 3;
+    s.Grades[2][BLL] = GradePresent | 3;
+    GradesView gs = viewOf(s);
+    ScriptedInteraction uis;
+    uis.answers = {Answer::Yes};
+    ToggleCounted(s, gs, uis, 1, BLL);
+    QVERIFY(s.Grades[1][BLL] & Counted);
+    QVERIFY(!(s.Grades[2][BLL] & Counted));
+    QCOMPARE(gs.ErsterBlockLbl.text, QStringLiteral("Punktsumme aus 43 einfach gewerteten Kursen"));
+    QCOMPARE(gs.PSersterBlockPl.text, QString::number(BlockIPoints(43, 423)));
+}
+
+void TestOptimisation::desiredGrade_data()
+{
+    QTest::addColumn<QStringList>("answers"); // "<cancel>" for a cancelled dialog
+    QTest::addColumn<int>("prompts");
+    QTest::addColumn<int>("expected"); // -1: nothing changed
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("12") << QStringList{"12"} << 1 << 12 << "";
+    QTest::newRow("0") << QStringList{"0"} << 1 << 0 << "";
+    QTest::newRow("cancelled") << QStringList{"<cancel>"} << 1 << -1 << "";
+    QTest::newRow("not a number") << QStringList{"gut"} << 1 << -1
+                                  << "'gut' ist kein gültiger Integerwert";
+    QTest::newRow("16, then 12") << QStringList{"16", "12"} << 2 << 12 << "";
+    QTest::newRow("-1, then cancelled") << QStringList{"-1", "<cancel>"} << 2 << -1 << "";
+}
+
+void TestOptimisation::desiredGrade()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(int, expected);
+    QFETCH(QString, error);
+    Model m = pupilModel();
+    setAllGrades(m, 8);
+    setGrade(m, F, 3, 14);
+    GradesView g;
+    RefreshGrades(m, g, SubjectCount);
+    ScriptedInteraction ui;
+    for (const QString &a : answers)
+        ui.inputs.append(a == QLatin1String("<cancel>") ? std::optional<QString>()
+                                                        : std::optional<QString>(a));
+    NFaecherSgrMouseUp(m, g, ui, 5, 0, Qt::LeftButton, Qt::ShiftModifier);
+    QTEST(int(ui.inputPrompts.size()), "prompts");
+    QCOMPARE(ui.inputPrompts[0], QStringLiteral("Bitte geben Sie die gewünschte Note ein:"));
+    if (error.isEmpty()) {
+        QVERIFY(ui.boxes.isEmpty());
+    } else {
+        QCOMPARE(ui.boxes.size(), 1);
+        QCOMPARE(ui.boxes[0].kind, BoxKind::Error);
+        QCOMPARE(ui.boxes[0].text, error);
+    }
+    for (int r = 1; r < SubjectCount; ++r) {
+        if (!m.Choice[HalfYear3][r])
+            continue;
+        const int want = expected >= 0 ? expected : (r == F ? 14 : 8);
+        QCOMPARE(points(m.Grades[3][r]), want);
+        QVERIFY(m.Grades[3][r] & GradePresent);
+    }
+    QCOMPARE(points(m.Grades[2][F]), 8);
+    QCOMPARE(m.Grades[3][Gk], quint8(0));
+}
+
+void TestOptimisation::fillWithAverages_data()
+{
+    QTest::addColumn<int>("halfYear");
+    QTest::addColumn<int>("french");    // fill of Französisch
+    QTest::addColumn<int>("social");    // fill of Gemeinschaftskunde half-year 4
+    QTest::addColumn<int>("geography"); // fill of Geographie half-year 3
+    // Französisch 9, 10, 13: Gk 7 in 1; Geo 12 in 2.
+    QTest::newRow("from 1") << 1 << 5 << 5 << 5;
+    QTest::newRow("from 2") << 2 << 9 << 7 << 5;
+    QTest::newRow("from 3") << 3 << 9 << 7 << 12;
+    QTest::newRow("from 4") << 4 << 10 << 7 << 4;
+}
+
+void TestOptimisation::fillWithAverages()
+{
+    QFETCH(int, halfYear);
+    QFETCH(int, french);
+    Model m = pupilModel();
+    setAllGrades(m, 11);
+    setGrades(m, F, {9, 10, 13, 2});
+    setGrades(m, Gk, {7, 3});
+    setGrades(m, Geo, {12, 4});
+    setWrittenExams(m, {9, 9, 9, 9}, {8}, 10);
+    GradesView g;
+    RefreshGrades(m, g, SubjectCount);
+    ScriptedInteraction ui;
+    NFaecherSgrMouseUp(m, g, ui, halfYear + 2, 0, Qt::LeftButton, Qt::AltModifier);
+    QVERIFY(ui.boxes.isEmpty());
+
+    for (int h = 1; h <= 4; ++h) {
+        QVERIFY(m.Grades[h][F] & GradePresent);
+        if (h >= halfYear)
+            QCOMPARE(points(m.Grades[h][F]), french);
+    }
+    QTEST(points(m.Grades[4][Gk]), "social");
+    QTEST(points(m.Grades[3][Geo]), "geography");
+    QCOMPARE(points(m.Grades[1][D]), halfYear > 1 ? 11 : 5);
+    for (int e = 1; e <= 5; ++e)
+        for (int c = 1; c <= 3; ++c) {
+            QCOMPARE(m.Grades[c][examColumn(SubjectCount, e)], quint8(0));
+            QCOMPARE(g.NPfaecherSgr.cell(c, e), QString());
+        }
+    QCOMPARE(g.NFaecherSgr.cell(halfYear + 2, Gk).isEmpty(), halfYear == 2 || halfYear == 3);
+    // Everything recomputed at the end.
+    QCOMPARE(int(g.AdmissionFlags), 0);
+    QCOMPARE(g.PSAbiblockPl.text, QStringLiteral("0"));
+}
+
+void TestOptimisation::averagesOfEveryRowOwnGrades()
+{
+    // An elective of half-years 3 and 4 gets its own fill, not the last
+    // subject's.
+    Model m = pupilModel();
+    take(m, Inf, {3, 4}, QStringLiteral("2"));
+    setAllGrades(m, 13);
+    GradesView g;
+    RefreshGrades(m, g, SubjectCount);
+    FillWithAverages(m, g, 2);
+    QCOMPARE(points(m.Grades[2][S]), 13);
+    QCOMPARE(points(m.Grades[3][Inf]), 5);
+    QCOMPARE(points(m.Grades[4][Inf]), 5);
+}
+
+QTEST_GUILESS_MAIN(TestOptimisation)
+#include "tst_optimisation.moc"
