@@ -1,5 +1,4 @@
-// Kept apart from BatchCheck.cpp: the grades header and the selection file
-// header cannot share one translation unit.
+// The grades as the grades window computes them when it is opened.
 #include "cli/BatchCheck.h"
 
 #include "grades/Grades.h"

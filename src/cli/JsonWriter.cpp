@@ -1,38 +1,52 @@
 #include "cli/JsonWriter.h"
 
+#include <QVarLengthArray>
+
 namespace tamb::check {
 
 namespace {
 
-// The text in quotes, with the JSON escapes.
+// The text in quotes, with the JSON escapes; built in one buffer and
+// appended once.
 void appendQuoted(QString &out, const QString &text)
 {
-    out += u'"';
+    static const char16_t Hex[] = u"0123456789abcdef";
+    QVarLengthArray<char16_t, 256> buffer;
+    buffer.append(u'"');
     for (const QChar c : text) {
-        switch (c.unicode()) {
+        const char16_t ch = c.unicode();
+        switch (ch) {
         case u'"':
-            out += QLatin1String("\\\"");
+            buffer.append(u'\\');
+            buffer.append(u'"');
             break;
         case u'\\':
-            out += QLatin1String("\\\\");
+            buffer.append(u'\\');
+            buffer.append(u'\\');
             break;
         case u'\n':
-            out += QLatin1String("\\n");
+            buffer.append(u'\\');
+            buffer.append(u'n');
             break;
         case u'\r':
-            out += QLatin1String("\\r");
+            buffer.append(u'\\');
+            buffer.append(u'r');
             break;
         case u'\t':
-            out += QLatin1String("\\t");
+            buffer.append(u'\\');
+            buffer.append(u't');
             break;
         default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
+            if (ch < 0x20) {
+                const char16_t escape[] = {u'\\', u'u', u'0', u'0', Hex[ch >> 4], Hex[ch & 15]};
+                buffer.append(escape, 6);
+            } else {
+                buffer.append(ch);
+            }
         }
     }
-    out += u'"';
+    buffer.append(u'"');
+    out.append(QStringView(buffer.constData(), buffer.size()));
 }
 
 } // namespace

@@ -417,7 +417,8 @@ void ApplySelection(Model &m, Interaction &ui, const SelectionData &data, bool w
 
 void DecodeChoice(Model &m, Interaction &ui, const QList<qint32> &words)
 {
-    const qint32 difference = wordAt(words, 0) - m.DataVersion * 100;
+    // Any word may stand here in a damaged file: no overflow.
+    const qint64 difference = qint64(wordAt(words, 0)) - qint64(m.DataVersion) * 100;
     if (difference > 0 && difference != SubjectCount)
         ui.inform(VersionErrorText);
 

@@ -1,6 +1,8 @@
 // Grades window: rows, stored grades and the whole recomputation.
 #include "grades/Grades.h"
 
+#include <array>
+
 #include "model/Model.h"
 
 namespace tamb {
@@ -31,29 +33,74 @@ QString oralComponentName(const Model &m, int row)
 
 } // namespace
 
-QString presentGradeText(int p)
+namespace {
+
+QString buildPresent(int p)
 {
     return blanks(p <= 9 ? 4 : 3) + QString::number(p);
 }
 
-QString resultText(int p)
+QString buildResult(int p)
 {
     return blanks(p <= 9 ? 3 : 2) + QString::number(p);
 }
 
-QString countedGradeText(int p)
+QString buildCounted(int p)
 {
     return blanks(p <= 9 ? 4 : 2) + QString::number(p);
 }
 
-QString uncountedGradeText(int p)
+QString buildUncounted(int p)
 {
     return blanks(p < 10 ? 3 : 2) + QLatin1Char('(') + QString::number(p) + QLatin1Char(')');
 }
 
-QString typedGradeText(int p)
+QString buildTyped(int p)
 {
     return (p <= 9 ? QStringLiteral(" ") : QString()) + QString::number(p);
+}
+
+// The texts of 0..15 points are made once: Block I rewrites every grade
+// cell on each run.
+template<QString (*Build)(int)>
+QString gradeText(int p)
+{
+    if (p < 0 || p > 15)
+        return Build(p);
+    static const std::array<QString, 16> texts = [] {
+        std::array<QString, 16> t;
+        for (int points = 0; points < 16; ++points)
+            t[points] = Build(points);
+        return t;
+    }();
+    return texts[p];
+}
+
+} // namespace
+
+QString presentGradeText(int p)
+{
+    return gradeText<buildPresent>(p);
+}
+
+QString resultText(int p)
+{
+    return gradeText<buildResult>(p);
+}
+
+QString countedGradeText(int p)
+{
+    return gradeText<buildCounted>(p);
+}
+
+QString uncountedGradeText(int p)
+{
+    return gradeText<buildUncounted>(p);
+}
+
+QString typedGradeText(int p)
+{
+    return gradeText<buildTyped>(p);
 }
 
 void RefreshGrades(Model &m, GradesView &g, int rows)

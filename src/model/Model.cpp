@@ -103,6 +103,22 @@ int cellNumber(const QString &text, bool *ok)
     qsizetype i = 0;
     while (i < text.size() && text.at(i) == u' ')
         ++i;
+    // Cell texts are short digit runs; read them directly.
+    const qsizetype digits = text.size() - i;
+    if (digits >= 1 && digits <= 4) {
+        int value = 0;
+        bool allDigits = true;
+        for (qsizetype k = i; k < text.size() && allDigits; ++k) {
+            const char16_t ch = text.at(k).unicode();
+            allDigits = ch >= u'0' && ch <= u'9';
+            value = value * 10 + (ch - u'0');
+        }
+        if (allDigits) {
+            if (ok)
+                *ok = true;
+            return value;
+        }
+    }
     bool parsed = false;
     const int value = QStringView(text).mid(i).toInt(&parsed);
     if (ok)
