@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "model/MainWindowLogic.h"
 
 #include "grades/Grades.h"
 #include "model/ScriptedInteraction.h"
@@ -20,9 +21,7 @@ Model startedModel()
     Model m;
     ScriptedInteraction ui;
     BuildCatalog(m);
-    LayoutTable(m, SubjectCount);
-    m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
-    RefreshChecks(m, ui);
+    LayOutStartTable(m, ui);
     return m;
 }
 

@@ -8,33 +8,20 @@
 
 #include "StartProbe.h"
 
-#include "app/GridView.h"
-#include "app/HelpWindow.h"
+#include "app/ApplicationSetup.h"
 #include "app/TTambFrm.h"
 #include "model/ScriptedInteraction.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     const qint64 t0 = bench::launchTimeNs(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TAMBERON"));
-    QApplication::setApplicationDisplayName(QString());
-    Q_INIT_RESOURCE(help);
-
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
-
-    QApplication::setFont(tamb::programFont());
-    tamb::HelpWindow::installF1Handler();
+    tamb::SetUpApplication(qtTranslator);
 
     const char *dir = bench::argumentAfter(argc, argv, "--dir");
     tamb::ScriptedInteraction ui;

@@ -1,4 +1,5 @@
 #include "FuzzSupport.h"
+#include "model/MainWindowLogic.h"
 
 #include "model/ScriptedInteraction.h"
 #include "rules/Dispatch.h"
@@ -24,9 +25,7 @@ const Model &baseModel()
         m.Allowed[0][29] = true;
         m.Allowed[3][29] = true;
         m.FspiHours = QStringLiteral("3");
-        LayoutTable(m, SubjectCount);
-        m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
-        RefreshChecks(m, ui);
+        LayOutStartTable(m, ui);
         for (const auto &[col, row] : {std::pair{1, 2}, {1, 16}, {1, 8}, {2, 2}, {3, 17}, {0, 12}})
             FaecherSgrMouseDown(m, ui, col, row);
         m.Grades[1][1] = quint8(GradePresent | 11);

@@ -6,6 +6,7 @@
 // the program's own encoders.
 
 #include "files/SelectionFile.h"
+#include "model/MainWindowLogic.h"
 #include "model/ByteIO.h"
 #include "model/ScriptedInteraction.h"
 #include "model/Settings.h"
@@ -27,9 +28,7 @@ Model started()
     Model m;
     ScriptedInteraction ui;
     BuildCatalog(m);
-    LayoutTable(m, SubjectCount);
-    m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
-    RefreshChecks(m, ui);
+    LayOutStartTable(m, ui);
     m.PersonalData = {QStringLiteral("Müller, Anna"), QStringLiteral("12.03.2008"),
                       QStringLiteral("11 b"), QStringLiteral("ev"), 0};
     return m;

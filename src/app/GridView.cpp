@@ -1,6 +1,8 @@
 #include "app/GridView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
@@ -151,5 +153,18 @@ QString shownText(const QString &text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
+}
+
+void checkRadioItem(QButtonGroup *group, int item)
+{
+    if (QAbstractButton *button = group->button(item)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group cannot uncheck its last button.
+    group->setExclusive(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
 }
 } // namespace tamb

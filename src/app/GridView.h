@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+
+class QButtonGroup;
 #include <QTableView>
 
 namespace tamb {
@@ -72,4 +74,7 @@ QString shownText(const QString &text);
 // The program's face: the classic Windows sans-serif where it exists, else a
 // metric-compatible one, else the platform's sans-serif.
 QFont programFont(qreal pointSize = 8);
+// Checks the radio button `item` of an exclusive group; any other value
+// leaves none checked.
+void checkRadioItem(QButtonGroup *group, int item);
 } // namespace tamb

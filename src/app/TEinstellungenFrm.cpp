@@ -220,12 +220,7 @@ void TEinstellungenFrm::refreshView()
         list->setVisible(visible);
     }
 
-    // No item checked is a state of its own: the group is exclusive only
-    // while one is.
-    m_wostButtons->setExclusive(false);
-    for (QAbstractButton *button : m_wostButtons->buttons())
-        button->setChecked(m_wostButtons->id(button) == v.wostItem);
-    m_wostButtons->setExclusive(true);
+    checkRadioItem(m_wostButtons, v.wostItem);
     if (v.wostRgrVisible && !m_wostRgr->isVisible())
         m_wostRgr->raise();
     m_wostRgr->setVisible(v.wostRgrVisible);

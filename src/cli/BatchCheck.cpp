@@ -1,4 +1,5 @@
 #include "cli/BatchCheck.h"
+#include "model/MainWindowLogic.h"
 
 #include "files/SaveOpen.h"
 #include "files/SelectionFile.h"
@@ -27,9 +28,7 @@ Model startedModel(const QString &folder, bool *settingsDamaged)
     const bool read = ReadSettings(m); // a missing file is no message here
     if (settingsDamaged)
         *settingsDamaged = !read && QFileInfo::exists(SettingsPath(m));
-    LayoutTable(m, SubjectCount);
-    m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
-    RefreshChecks(m, ui);
+    LayOutStartTable(m, ui);
     return m;
 }
 

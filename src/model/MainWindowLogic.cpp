@@ -46,6 +46,11 @@ void FormCreate(Model &m, Interaction &ui, int screenWidth, int screenHeight,
     m.view.width = 750;
     BuildCatalog(m);
     ReadSettingsOrWarn(m, ui);
+    LayOutStartTable(m, ui);
+}
+
+void LayOutStartTable(Model &m, Interaction &ui)
+{
     LayoutTable(m, SubjectCount);
     m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
     RefreshChecks(m, ui);

@@ -15,6 +15,9 @@ QString CloseQuestionText(const Model &m);
 // settings (with warning and notice), table, BLL row, first check.
 void FormCreate(Model &m, Interaction &ui, int screenWidth, int screenHeight,
                 const QString &workingDirectory);
+// After the catalog and the settings: table laid out, BLL row found, first
+// check (as at start, also for a model without a window).
+void LayOutStartTable(Model &m, Interaction &ui);
 // Showing the window: table laid out anew, title.
 void FormShow(Model &m);
 // Every repaint: names and the blocked exam marks.

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "model/MainWindowLogic.h"
 
 #include "rules/Dispatch.h"
 
@@ -9,9 +10,7 @@ Model startedModel()
     Model m;
     ScriptedInteraction ui;
     BuildCatalog(m);
-    LayoutTable(m, SubjectCount);
-    m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
-    RefreshChecks(m, ui);
+    LayOutStartTable(m, ui);
     return m;
 }
 
@@ -27,9 +26,7 @@ Model startedModel(const QString &school, const QString &fourthLanguage,
     m.Allowed[0][29] = electiveLanguage != NotOffered;
     m.Allowed[3][29] = electiveLanguage != NotOffered;
     m.FspiHours = fspiHours;
-    LayoutTable(m, SubjectCount);
-    m.BLLRow = FindField(m, SubjectCount, QStringLiteral("l"));
-    RefreshChecks(m, ui);
+    LayOutStartTable(m, ui);
     return m;
 }
 

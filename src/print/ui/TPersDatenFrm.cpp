@@ -1,5 +1,6 @@
 #include "print/ui/TPersDatenFrm.h"
 
+#include "app/GridView.h"
 #include "files/SaveOpen.h"
 #include "model/ByteIO.h"
 #include "model/Interaction.h"
@@ -72,19 +73,6 @@ QGroupBox *makeRadioGroup(QWidget *parent, const QString &name, const QString &c
         (*group)->addButton(button, i);
     }
     return box;
-}
-
-void checkItem(QButtonGroup *group, int index)
-{
-    if (QAbstractButton *button = group->button(index)) {
-        button->setChecked(true);
-        return;
-    }
-    // No item: an exclusive group cannot uncheck its last item.
-    group->setExclusive(false);
-    for (QAbstractButton *button : group->buttons())
-        button->setChecked(false);
-    group->setExclusive(true);
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geometry)
@@ -206,8 +194,8 @@ void TPersDatenFrm::writeInputs()
     m_klasseCbx->setEditText(m_form.Klasse);
     m_bekenntnisCbx->setCurrentIndex(m_bekenntnisCbx->findText(m_form.Bekenntnis));
     m_bekenntnisCbx->setEditText(m_form.Bekenntnis);
-    checkItem(m_reletUGroup, m_form.ReletU);
-    checkItem(m_wahlartGroup, m_form.Wahlart);
+    checkRadioItem(m_reletUGroup, m_form.ReletU);
+    checkRadioItem(m_wahlartGroup, m_form.Wahlart);
 }
 
 void TPersDatenFrm::applyState()

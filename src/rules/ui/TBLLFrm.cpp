@@ -1,5 +1,6 @@
 #include "rules/ui/TBLLFrm.h"
 
+#include "app/GridView.h"
 #include "model/Model.h"
 
 #include <QButtonGroup>
@@ -30,19 +31,6 @@ QGroupBox *makeRadioGroup(QWidget *parent, const QString &caption, const QString
         group->addButton(button, i);
     }
     return box;
-}
-
-void selectItem(QButtonGroup *group, int item)
-{
-    if (QAbstractButton *button = group->button(item)) {
-        button->setChecked(true);
-        return;
-    }
-    // No item: an exclusive group cannot uncheck its last button.
-    group->setExclusive(false);
-    for (QAbstractButton *button : group->buttons())
-        button->setChecked(false);
-    group->setExclusive(true);
 }
 
 } // namespace
@@ -102,8 +90,8 @@ void TBLLFrm::FormShow()
 
 void TBLLFrm::showState()
 {
-    selectItem(m_art, m_state.art);
-    selectItem(m_field, m_state.field);
+    checkRadioItem(m_art, m_state.art);
+    checkRadioItem(m_field, m_state.field);
     m_fieldBox->setEnabled(m_state.fieldEnabled);
 }
 

@@ -1,0 +1,35 @@
+#include "app/ApplicationSetup.h"
+
+#include "app/GridView.h"
+#include "app/HelpWindow.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+// Resources of a static library are registered by name at global scope.
+static void initHelpResource()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+namespace tamb {
+
+void SetUpApplication(QTranslator &qtTranslator)
+{
+    QApplication::setApplicationName(QStringLiteral("TAMBERON"));
+    QApplication::setApplicationDisplayName(QString());
+    initHelpResource();
+
+    // The platform's standard dialogs speak German.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    QApplication::setFont(programFont());
+    HelpWindow::installF1Handler();
+}
+
+} // namespace tamb
