@@ -63,14 +63,13 @@ void readInto(FileCheck &result)
 
 FileCheck checkFile(const Model &started, const QString &path)
 {
-    FileCheck result;
+    FileCheck result{started};
     result.file = path;
     result.kind = KindOfPath(path);
     if (result.kind == SelectionKind::None) {
         result.error = UnknownKindText;
         return result;
     }
-    result.model = started;
     try {
         readInto(result);
     } catch (const std::exception &e) {

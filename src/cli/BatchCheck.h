@@ -24,6 +24,8 @@ Model startedModel(const QString &folder, bool *settingsDamaged = nullptr);
 // grades window computes them when it is opened.
 struct FileCheck
 {
+    explicit FileCheck(const Model &started) : model(started) {}
+
     QString file; // as given
     SelectionKind kind = SelectionKind::None;
     // The message the program shows when the file cannot be read.

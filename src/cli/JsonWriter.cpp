@@ -1,133 +1,141 @@
 #include "cli/JsonWriter.h"
 
-#include <QVarLengthArray>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace tamb::check {
 
 namespace {
 
-// The text in quotes, with the JSON escapes; built in one buffer and
-// appended once.
-void appendQuoted(QString &out, const QString &text)
-{
-    static const char16_t Hex[] = u"0123456789abcdef";
-    QVarLengthArray<char16_t, 256> buffer;
-    buffer.append(u'"');
-    for (const QChar c : text) {
-        const char16_t ch = c.unicode();
-        switch (ch) {
-        case u'"':
-            buffer.append(u'\\');
-            buffer.append(u'"');
-            break;
-        case u'\\':
-            buffer.append(u'\\');
-            buffer.append(u'\\');
-            break;
-        case u'\n':
-            buffer.append(u'\\');
-            buffer.append(u'n');
-            break;
-        case u'\r':
-            buffer.append(u'\\');
-            buffer.append(u'r');
-            break;
-        case u'\t':
-            buffer.append(u'\\');
-            buffer.append(u't');
-            break;
-        default:
-            if (ch < 0x20) {
-                const char16_t escape[] = {u'\\', u'u', u'0', u'0', Hex[ch >> 4], Hex[ch & 15]};
-                buffer.append(escape, 6);
-            } else {
-                buffer.append(ch);
-            }
-        }
-    }
-    buffer.append(u'"');
-    out.append(QStringView(buffer.constData(), buffer.size()));
-}
+// ASCII characters written as they are.
+constexpr auto Plain = [] {
+    std::array<bool, 128> plain{};
+    for (int c = 0x20; c < 0x80; ++c)
+        plain[std::size_t(c)] = c != '"' && c != '\\';
+    return plain;
+}();
 
 } // namespace
 
-void JsonWriter::separate()
+// Written straight as UTF-8 into room for the worst case (six bytes for an
+// escaped control character, three for a UTF-16 unit).
+void JsonWriter::quoted(const QString &text)
 {
-    if (m_afterKey) {
-        m_afterKey = false;
-        return;
+    const char16_t *chars = reinterpret_cast<const char16_t *>(text.constData());
+    const std::size_t size = std::size_t(text.size());
+    char *out = reserve(6 * size + 2);
+    *out++ = '"';
+    for (std::size_t i = 0; i < size; ++i) {
+        const char16_t ch = chars[i];
+        if (ch < 0x80 && Plain[ch]) [[likely]]
+            *out++ = char(ch);
+        else
+            out = special(out, chars, i, size);
     }
-    if (!m_hasMember.isEmpty()) {
-        if (m_hasMember.last())
-            m_text += u',';
-        m_hasMember.last() = true;
+    *out++ = '"';
+    m_used = std::size_t(out - m_buffer.data());
+}
+
+// Escapes, other characters of the BMP, and surrogates through Qt's encoder
+// (pairs and lone halves come out as Qt writes them). Moves `i` to the last
+// character written.
+char *JsonWriter::special(char *out, const char16_t *chars, std::size_t &i, std::size_t size)
+{
+    static const char Hex[] = "0123456789abcdef";
+    const char16_t ch = chars[i];
+    if (ch >= 0x80) {
+        if (ch < 0x800) {
+            *out++ = char(0xc0 | (ch >> 6));
+            *out++ = char(0x80 | (ch & 0x3f));
+        } else if (ch < 0xd800 || ch > 0xdfff) {
+            *out++ = char(0xe0 | (ch >> 12));
+            *out++ = char(0x80 | ((ch >> 6) & 0x3f));
+            *out++ = char(0x80 | (ch & 0x3f));
+        } else {
+            std::size_t end = i + 1;
+            while (end < size && chars[end] >= 0xd800 && chars[end] <= 0xdfff)
+                ++end;
+            const QByteArray utf8 = QStringView(chars + i, qsizetype(end - i)).toUtf8();
+            m_used = std::size_t(out - m_buffer.data());
+            out = reserve(std::size_t(utf8.size()) + 6 * (size - end) + 1);
+            out = std::copy(utf8.cbegin(), utf8.cend(), out);
+            i = end - 1;
+        }
+        return out;
     }
-}
-
-JsonWriter &JsonWriter::beginObject()
-{
-    separate();
-    m_text += u'{';
-    m_hasMember.append(false);
-    return *this;
-}
-
-JsonWriter &JsonWriter::endObject()
-{
-    m_hasMember.removeLast();
-    m_text += u'}';
-    return *this;
-}
-
-JsonWriter &JsonWriter::beginArray()
-{
-    separate();
-    m_text += u'[';
-    m_hasMember.append(false);
-    return *this;
-}
-
-JsonWriter &JsonWriter::endArray()
-{
-    m_hasMember.removeLast();
-    m_text += u']';
-    return *this;
+    *out++ = '\\';
+    switch (ch) {
+    case u'"':
+        *out++ = '"';
+        break;
+    case u'\\':
+        *out++ = '\\';
+        break;
+    case u'\n':
+        *out++ = 'n';
+        break;
+    case u'\r':
+        *out++ = 'r';
+        break;
+    case u'\t':
+        *out++ = 't';
+        break;
+    default: {
+        const char escape[] = {'u', '0', '0', Hex[ch >> 4], Hex[ch & 15]};
+        out = std::copy(escape, escape + sizeof escape, out);
+    }
+    }
+    return out;
 }
 
 JsonWriter &JsonWriter::key(const QString &name)
 {
     separate();
-    appendQuoted(m_text, name);
-    m_text += u':';
+    quoted(name);
+    put(':');
     m_afterKey = true;
     return *this;
 }
 
-JsonWriter &JsonWriter::value(const QString &text)
+JsonWriter &JsonWriter::texts(const QString *first, qsizetype count)
 {
     separate();
-    appendQuoted(m_text, text);
+    put('[');
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i > 0)
+            put(',');
+        quoted(first[i]);
+    }
+    put(']');
     return *this;
 }
 
 JsonWriter &JsonWriter::value(int number)
 {
     separate();
-    m_text += QString::number(number);
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, number);
+    literal(digits, std::size_t(result.ptr - digits));
     return *this;
 }
 
 JsonWriter &JsonWriter::value(bool flag)
 {
     separate();
-    m_text += flag ? QLatin1String("true") : QLatin1String("false");
+    if (flag)
+        literal("true", 4);
+    else
+        literal("false", 5);
     return *this;
 }
 
 JsonWriter &JsonWriter::null()
 {
     separate();
-    m_text += QLatin1String("null");
+    literal("null", 4);
     return *this;
 }
 

@@ -1,34 +1,97 @@
 #pragma once
 
-#include <QList>
+#include <QByteArray>
 #include <QString>
+#include <QtGlobal>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
 
 namespace tamb::check {
 
-// Compact JSON text with the keys in the order they are written.
+// Compact JSON text (UTF-8) with the keys in the order they are written.
 class JsonWriter
 {
 public:
-    JsonWriter &beginObject();
-    JsonWriter &endObject();
-    JsonWriter &beginArray();
-    JsonWriter &endArray();
+    JsonWriter() : m_buffer(4096, '\0') {}
+
+    JsonWriter &beginObject() { return open('{'); }
+    JsonWriter &endObject() { return close('}'); }
+    JsonWriter &beginArray() { return open('['); }
+    JsonWriter &endArray() { return close(']'); }
     JsonWriter &key(const QString &name);
 
-    JsonWriter &value(const QString &text);
+    JsonWriter &value(const QString &text)
+    {
+        separate();
+        quoted(text);
+        return *this;
+    }
+    // An array of texts.
+    JsonWriter &texts(const QString *first, qsizetype count);
     JsonWriter &value(int number);
     JsonWriter &value(bool flag);
     JsonWriter &null();
     JsonWriter &value(const char *) = delete; // would silently become bool
 
-    const QString &text() const { return m_text; }
+    QByteArray text() const { return QByteArray(m_buffer.data(), qsizetype(m_used)); }
 
 private:
-    void separate();
+    JsonWriter &open(char bracket)
+    {
+        separate();
+        put(bracket);
+        // Deeper nesting than 64 levels does not occur in the reports.
+        Q_ASSERT(m_depth < 64);
+        m_hasMember &= ~(quint64(1) << m_depth);
+        ++m_depth;
+        return *this;
+    }
+    JsonWriter &close(char bracket)
+    {
+        --m_depth;
+        put(bracket);
+        return *this;
+    }
+    void separate()
+    {
+        if (m_afterKey) {
+            m_afterKey = false;
+            return;
+        }
+        if (m_depth > 0) {
+            const quint64 bit = quint64(1) << (m_depth - 1);
+            if (m_hasMember & bit)
+                put(',');
+            m_hasMember |= bit;
+        }
+    }
+    void quoted(const QString &text);
+    char *special(char *out, const char16_t *chars, std::size_t &i, std::size_t size);
+    void put(char c)
+    {
+        *reserve(1) = c;
+        ++m_used;
+    }
+    void literal(const char *text, std::size_t size)
+    {
+        std::memcpy(reserve(size), text, size);
+        m_used += size;
+    }
+    // Room for n more bytes; returns where they go.
+    char *reserve(std::size_t n)
+    {
+        if (m_used + n > m_buffer.size())
+            m_buffer.resize(2 * (m_used + n));
+        return m_buffer.data() + m_used;
+    }
 
-    QString m_text;
-    // One entry per open array or object: whether a member follows already.
-    QList<bool> m_hasMember;
+    std::string m_buffer;
+    std::size_t m_used = 0;
+    // One bit per open array or object: whether a member follows already.
+    quint64 m_hasMember = 0;
+    int m_depth = 0;
     bool m_afterKey = false;
 };
 

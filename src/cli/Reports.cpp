@@ -177,6 +177,11 @@ void writeGrid(JsonWriter &json, const TextGrid &grid, int rows, int cols)
 {
     json.beginArray();
     for (int r = 0; r < rows; ++r) {
+        const QString *cells = grid.rowCells(r);
+        if (cells && grid.colCount() >= cols) {
+            json.texts(cells, cols);
+            continue;
+        }
         json.beginArray();
         for (int col = 0; col < cols; ++col)
             json.value(grid.cell(col, r));
@@ -235,7 +240,7 @@ void writeGrades(JsonWriter &json, const GradesView &g)
 
 } // namespace
 
-QString jsonObject(const FileCheck &c, const PdfResult &pdf)
+QByteArray jsonObject(const FileCheck &c, const PdfResult &pdf)
 {
     JsonWriter json;
     json.beginObject();
@@ -302,7 +307,7 @@ QString jsonObject(const FileCheck &c, const PdfResult &pdf)
     return json.text();
 }
 
-QString statisticsJson(const Statistics &stats)
+QByteArray statisticsJson(const Statistics &stats)
 {
     JsonWriter json;
     json.beginObject();

@@ -2,6 +2,7 @@
 
 #include "cli/BatchCheck.h"
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -18,8 +19,8 @@ QString textSummary(int files, int complete, int incomplete, int unreadable);
 QString statisticsText(const Statistics &stats);
 
 // One JSON object per file (one line, no line break).
-QString jsonObject(const FileCheck &c, const PdfResult &pdf = std::nullopt);
-QString statisticsJson(const Statistics &stats);
+QByteArray jsonObject(const FileCheck &c, const PdfResult &pdf = std::nullopt);
+QByteArray statisticsJson(const Statistics &stats);
 
 // ";"-separated lines; each ends with a line break.
 QString csvHeader();

@@ -85,7 +85,9 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
 
         switch (options.format) {
         case Format::Json:
-            write(out, (i > 0 ? QStringLiteral(",\n") : QString()) + jsonObject(c, pdf));
+            if (i > 0)
+                out.write(",\n", 2);
+            out.write(jsonObject(c, pdf));
             break;
         case Format::Csv:
             write(out, csvLine(c));
@@ -99,7 +101,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     switch (options.format) {
     case Format::Json:
         if (options.stats)
-            write(out, QStringLiteral("\n],\n\"stats\":") + statisticsJson(stats) + QStringLiteral("}\n"));
+            out.write("\n],\n\"stats\":" + statisticsJson(stats) + "}\n");
         else
             write(out, QStringLiteral("\n]\n"));
         break;

@@ -128,7 +128,7 @@ void decodeRow(Model &m, int row, quint32 word)
 {
     TextGrid &g = m.FaecherSgr;
     TextGrid &p = m.PfaecherSgr;
-    const QString name = Blanks + m.SubjectText[0][row];
+    const auto name = [&m, row] { return Blanks + m.SubjectText[0][row]; };
     for (int c = 7; c >= 0; --c) {
         const bool set = (word >> c) & 1u;
         m.Choice[c][row] = set;
@@ -148,7 +148,7 @@ void decodeRow(Model &m, int row, quint32 word)
         case Oral:
             m.Allowed[3][row] = true;
             g.setCell(3, row, QStringLiteral(" m"));
-            p.setCell(4, 6, name);
+            p.setCell(4, 6, name());
             p.setCell(3, 6, QStringLiteral(" m P"));
             // The half-year cells follow their own bits; the count is redone
             // by the refresh.
@@ -159,7 +159,7 @@ void decodeRow(Model &m, int row, quint32 word)
             g.setCell(2, row, QStringLiteral(" s"));
             for (int k = 2; k <= 5; ++k)
                 if (m.CoreSlots[k] == row)
-                    p.setCell(4, k, name);
+                    p.setCell(4, k, name());
             break;
         case Core:
             g.setCell(1, row, QStringLiteral(" K"));

@@ -11,15 +11,19 @@ namespace {
 
 QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 
-const char16_t *const GradeHeaders[7] = {u"Fächer", u"Art", u" Prf", u" 1", u" 2", u" 3", u" 4"};
-const char16_t *const ExamHeaders[4] = {u"Prüfungsfächer", u"  s", u"  m", u"gesamt"};
+const QString GradeHeaders[7] = {QStringLiteral("Fächer"), QStringLiteral("Art"),
+                                 QStringLiteral(" Prf"),   QStringLiteral(" 1"),
+                                 QStringLiteral(" 2"),     QStringLiteral(" 3"),
+                                 QStringLiteral(" 4")};
+const QString ExamHeaders[4] = {QStringLiteral("Prüfungsfächer"), QStringLiteral("  s"),
+                                QStringLiteral("  m"), QStringLiteral("gesamt")};
 
 void writeHeaders(GradesView &g)
 {
     for (int c = 0; c < 7; ++c)
-        g.NFaecherSgr.setCell(c, 0, QString::fromUtf16(GradeHeaders[c]));
+        g.NFaecherSgr.setCell(c, 0, GradeHeaders[c]);
     for (int c = 0; c < 4; ++c)
-        g.NPfaecherSgr.setCell(c, 0, QString::fromUtf16(ExamHeaders[c]));
+        g.NPfaecherSgr.setCell(c, 0, ExamHeaders[c]);
 }
 
 // The name shown for the fifth component: the seminar course as special

@@ -33,7 +33,7 @@ QString ByteReader::readString()
         m_ok = false;
         return QString();
     }
-    const QByteArray bytes = m_data.mid(m_pos, length);
+    const QByteArrayView bytes(m_data.constData() + m_pos, length);
     m_pos += length;
     return fromCp1252(bytes);
 }

@@ -42,12 +42,14 @@ QByteArray toCp1252(const QString &text)
     return bytes;
 }
 
-QString fromCp1252(const QByteArray &bytes)
+QString fromCp1252(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    if (bytes.isEmpty())
+        return QString();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char byte : bytes)
-        text.append(QChar(decode(static_cast<unsigned char>(byte))));
+        *out++ = QChar(decode(static_cast<unsigned char>(byte)));
     return text;
 }
 

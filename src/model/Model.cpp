@@ -206,10 +206,12 @@ void ClearTable(Model &m, int count)
 void LayoutTable(Model &m, int count)
 {
     TextGrid &g = m.FaecherSgr;
-    static const char16_t *const headers[9] = {u"Fächer", u" K", u" s", u" m", u" 1",
-                                               u" 2",     u" 3", u" 4", u"  Zahl"};
+    static const QString headers[9] = {
+        QStringLiteral("Fächer"), QStringLiteral(" K"), QStringLiteral(" s"),
+        QStringLiteral(" m"),     QStringLiteral(" 1"), QStringLiteral(" 2"),
+        QStringLiteral(" 3"),     QStringLiteral(" 4"), QStringLiteral("  Zahl")};
     for (int col = 0; col < 9; ++col)
-        g.setCell(col, 0, QString::fromUtf16(headers[col]));
+        g.setCell(col, 0, headers[col]);
     for (int row = 1; row < count; ++row)
         g.setCell(0, row, m.SubjectText[0][row]);
     g.setCell(0, count, QStringLiteral("Arbeitsgemeinschaften"));

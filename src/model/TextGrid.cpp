@@ -7,18 +7,27 @@ TextGrid::TextGrid(int cols, int rows)
 {
 }
 
-const QString &TextGrid::cell(int col, int row) const
+const QString &TextGrid::emptyCell()
 {
     static const QString empty;
-    if (!contains(col, row))
-        return empty;
-    return m_cells[qsizetype(row) * m_cols + col];
+    return empty;
 }
 
 void TextGrid::setCell(int col, int row, const QString &text)
 {
-    if (contains(col, row))
-        m_cells[qsizetype(row) * m_cols + col] = text;
+    if (!contains(col, row))
+        return;
+    const qsizetype i = qsizetype(row) * m_cols + col;
+    // Writing the text a cell already holds (the same characters in the
+    // same place) neither copies nor detaches the grid: a copied model
+    // shares its cells until the first change.
+    const QString &current = m_cells.at(i);
+    if (current.constData() == text.constData() && current.size() == text.size()
+        && current.isNull() == text.isNull())
+        return;
+    // Copy and swap stay inline; literal texts need no reference counting.
+    QString copy(text);
+    m_cells[i].swap(copy);
 }
 
 void TextGrid::clear()

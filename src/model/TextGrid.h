@@ -20,8 +20,18 @@ public:
     }
 
     // Outside the grid reads empty and writes nothing.
-    const QString &cell(int col, int row) const;
+    const QString &cell(int col, int row) const
+    {
+        if (!contains(col, row))
+            return emptyCell();
+        return m_cells.at(qsizetype(row) * m_cols + col);
+    }
     void setCell(int col, int row, const QString &text);
+    // The cells of one row, columns 0..colCount()-1; null outside the grid.
+    const QString *rowCells(int row) const
+    {
+        return row >= 0 && row < m_rows ? m_cells.constData() + qsizetype(row) * m_cols : nullptr;
+    }
 
     void clear();
     void resize(int cols, int rows);
@@ -29,6 +39,8 @@ public:
     bool operator==(const TextGrid &other) const = default;
 
 private:
+    static const QString &emptyCell();
+
     int m_cols;
     int m_rows;
     QList<QString> m_cells;

@@ -13,6 +13,23 @@ constexpr int MinimumCourses = 40;
 bool chosen(const Model &m, int row) { return m.Choice[Taken][row]; }
 bool coreOrOral(const Model &m, int row) { return m.Choice[Core][row] || m.Choice[Oral][row]; }
 
+// Marker texts for 0..4 courses, built once: "n" and "n*".
+const QString &countText(int n)
+{
+    static const QString texts[5] = {QStringLiteral("0"), QStringLiteral("1"),
+                                     QStringLiteral("2"), QStringLiteral("3"),
+                                     QStringLiteral("4")};
+    return texts[n];
+}
+
+const QString &starredText(int n)
+{
+    static const QString texts[5] = {QStringLiteral("0*"), QStringLiteral("1*"),
+                                     QStringLiteral("2*"), QStringLiteral("3*"),
+                                     QStringLiteral("4*")};
+    return texts[n];
+}
+
 int courseCount(const Model &m, int row)
 {
     int n = 0;
@@ -31,7 +48,7 @@ QString artMarker(const Model &m, int row, int n)
             : m.Choice[Written][partner] || m.Choice[Oral][partner];
         return partnerExam ? QStringLiteral("4") : QStringLiteral("4(2°)");
     }
-    return n > 2 ? QStringLiteral("4(2*)") : QString::number(n);
+    return n > 2 ? QStringLiteral("4(2*)") : countText(n);
 }
 
 // Physik, Chemie, Biologie: the courses of two sciences are compulsory.
@@ -47,7 +64,7 @@ QString scienceMarker(const Model &m, int firstScience, int n)
         return anyExam ? QStringLiteral("4(4~)") : QStringLiteral("4(4^)");
     // A third science taken for one pair of half-years only has two
     // courses: the marker counts what is there.
-    return QString::number(n) + QLatin1Char('*');
+    return starredText(n);
 }
 
 int digitAt(const QString &s, qsizetype index)
@@ -91,16 +108,16 @@ bool BlockIPreview(Model &m, int count)
             m.FaecherSgr.setCell(8, row, QString());
             continue;
         }
-        QString cell = QString::number(n);
+        QString cell = countText(n);
         const QString &abbreviation = m.abbreviation(row);
         if (coreOrOral(m, row)) {
-            cell += QLatin1Char('*');
+            cell = starredText(n);
         } else if (abbreviation == u"BK" || abbreviation == u"Mu") {
             cell = artMarker(m, row, n);
         } else if (abbreviation == u"G" || abbreviation == u"Gk" || abbreviation == u"Geo") {
-            cell += QLatin1Char('*');
+            cell = starredText(n);
             // A single course cannot carry the oral examination.
-            if (cell == u"1*") {
+            if (n == 1) {
                 m.Allowed[Oral][row] = false;
                 m.FaecherSgr.setCell(3, row, QStringLiteral(" ¤"));
             }

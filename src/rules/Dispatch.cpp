@@ -73,7 +73,10 @@ void Refresh(Model &m, Interaction &)
         int n = 0;
         for (int c = HalfYear1; c <= HalfYear4; ++c)
             n += m.Choice[c][row] ? 1 : 0;
-        m.FaecherSgr.setCell(8, row, n > 0 ? QStringLiteral("    ") + QString::number(n) : QString());
+        static const QString counts[5] = {QString(), QStringLiteral("    1"),
+                                          QStringLiteral("    2"), QStringLiteral("    3"),
+                                          QStringLiteral("    4")};
+        m.FaecherSgr.setCell(8, row, counts[n]);
     }
     m.KurszSgr.setCell(1, 0, QString());
     m.KurszSgr.setCell(0, 0, QStringLiteral(" Im Block I anrechenbare Kurse (min. 40)"));

@@ -4,6 +4,7 @@
 
 #include "cli/BatchCheck.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 #include "cli/Reports.h"
 #include "cli/Run.h"
 #include "files/SelectionFile.h"
@@ -203,6 +204,9 @@ private slots:
     void grades();
     void settingsOfTheWorkingFolder();
     void jsonParsesInOrder();
+    void jsonTexts_data();
+    void jsonTexts();
+    void jsonNesting();
     void csvLines();
     void statistics();
     void textReport();
@@ -280,7 +284,7 @@ void TestCli::readErrors()
     QCOMPARE(c.error.value_or(QString()), expected);
     QVERIFY(!c.complete);
 
-    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c).toUtf8()).object();
+    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c)).object();
     QCOMPARE(json.value(u"file").toString(), full);
     QCOMPARE(json.value(u"kind").toString(), kind);
     QCOMPARE(json.value(u"kind").isNull(), kind.isEmpty());
@@ -300,7 +304,7 @@ void TestCli::informationWhileReading()
     QVERIFY(c.read());
     QCOMPARE(c.notes, QStringList{VersionErrorText});
     QVERIFY(c.complete);
-    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c).toUtf8()).object();
+    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c)).object();
     QCOMPARE(json.value(u"notes").toArray(), QJsonArray{VersionErrorText});
     QVERIFY(json.value(u"error").isNull());
 }
@@ -344,7 +348,7 @@ void TestCli::choices()
     QCOMPARE(c.complete, complete);
     QVERIFY(!c.grades); // no grades for an incomplete choice or a selection file
 
-    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c).toUtf8()).object();
+    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c)).object();
     QCOMPARE(json.value(u"faultMask").toInt(), mask);
     QCOMPARE(json.value(u"complete").toBool(), complete);
     QVERIFY2(json.value(u"messages").toString().startsWith(messagesStart),
@@ -361,7 +365,7 @@ void TestCli::choices()
 void TestCli::courseTableCells()
 {
     const FileCheck c = checkFile(m_started, path(QStringLiteral("complete.tmd")));
-    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c).toUtf8()).object();
+    const QJsonObject json = QJsonDocument::fromJson(jsonObject(c)).object();
 
     const QJsonValue table = json.value(u"courseTable");
     QCOMPARE(table.toArray().size(), 31);
@@ -454,7 +458,7 @@ void TestCli::grades()
     QVERIFY(c.grades);
 
     const QJsonObject g =
-        QJsonDocument::fromJson(jsonObject(c).toUtf8()).object().value(u"grades").toObject();
+        QJsonDocument::fromJson(jsonObject(c)).object().value(u"grades").toObject();
     auto jsonText = [&g](const char *key) {
         const QJsonValue v = g.value(QLatin1String(key));
         return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact))
@@ -542,6 +546,58 @@ void TestCli::settingsOfTheWorkingFolder()
     QCOMPARE(damaged.status, 0);
     QVERIFY(QString::fromUtf8(damaged.err).contains(QStringLiteral("Tamberon.tme kann nicht gelesen werden")));
     QVERIFY(damaged.out.contains("Schule:              [ Schule ]\n"));
+}
+
+void TestCli::jsonTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("expected"); // between the quotes
+
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("plain") << QStringLiteral(" 4(2*)") << QByteArray(" 4(2*)");
+    QTest::newRow("escapes") << QStringLiteral("a\"b\\c\n\r\t")
+                             << QByteArray(R"(a\"b\\c\n\r\t)");
+    QTest::newRow("control characters")
+        << QStringView(u"\x01\x1f\0\x7f", 4).toString() << QByteArray("\\u0001\\u001f\\u0000\x7f");
+    QTest::newRow("two-byte") << QStringLiteral("Prüfung ¤ °") << QByteArray("Pr\xc3\xbc" "fung \xc2\xa4 \xc2\xb0");
+    QTest::newRow("three-byte") << QStringLiteral("„10 €“") << QByteArray("\xe2\x80\x9e" "10 \xe2\x82\xac\xe2\x80\x9c");
+    QTest::newRow("surrogate pair") << QStringLiteral("a😀b") << QByteArray("a\xf0\x9f\x98\x80" "b");
+    const QString lone = QStringView(u"x\xd800y", 3).toString();
+    QTest::newRow("lone surrogate") << lone << lone.toUtf8();
+    // Longer than the writer's first buffer, in characters of three bytes.
+    QTest::newRow("long") << QString(3000, QChar(0x20AC)) << QString(3000, QChar(0x20AC)).toUtf8();
+}
+
+void TestCli::jsonTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, expected);
+    JsonWriter json;
+    json.beginArray().value(text).texts(&text, 1).endArray();
+    const QByteArray quoted = '"' + expected + '"';
+    QCOMPARE(json.text(), '[' + quoted + ",[" + quoted + "]]");
+    QJsonParseError error;
+    const QJsonArray parsed = QJsonDocument::fromJson(json.text(), &error).array();
+    if (!text.contains(QChar(0xd800))) {
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(parsed.at(0).toString(), text);
+    }
+}
+
+void TestCli::jsonNesting()
+{
+    const QString cells[3] = {QStringLiteral("a"), QString(), QStringLiteral("c")};
+    JsonWriter json;
+    json.beginObject();
+    json.key(QStringLiteral("grid")).beginArray();
+    json.texts(cells, 3).texts(cells, 0);
+    json.beginArray().value(1).value(true).null().endArray();
+    json.endArray();
+    json.key(QStringLiteral("empty")).beginObject().endObject();
+    json.key(QStringLiteral("n")).value(-2147483647 - 1);
+    json.endObject();
+    QCOMPARE(json.text(),
+             QByteArray(R"({"grid":[["a","","c"],[],[1,true,null]],"empty":{},"n":-2147483648})"));
 }
 
 void TestCli::jsonParsesInOrder()
