@@ -22,7 +22,7 @@ constexpr auto Plain = [] {
 
 // Written straight as UTF-8 into room for the worst case (six bytes for an
 // escaped control character, three for a UTF-16 unit).
-void JsonWriter::quoted(const QString &text)
+void JsonWriter::quotedText(const QString &text)
 {
     const char16_t *chars = reinterpret_cast<const char16_t *>(text.constData());
     const std::size_t size = std::size_t(text.size());
@@ -30,40 +30,33 @@ void JsonWriter::quoted(const QString &text)
     *out++ = '"';
     for (std::size_t i = 0; i < size; ++i) {
         const char16_t ch = chars[i];
-        if (ch < 0x80 && Plain[ch]) [[likely]]
+        if (ch < 0x80 && Plain[ch]) [[likely]] {
             *out++ = char(ch);
-        else
-            out = special(out, chars, i, size);
+        } else if (ch < 0xd800 || ch > 0xdfff) {
+            out = special(out, ch);
+        } else {
+            const std::size_t end = surrogates(out, chars, i, size);
+            out = m_buffer.data() + m_used;
+            i = end - 1;
+        }
     }
     *out++ = '"';
     m_used = std::size_t(out - m_buffer.data());
 }
 
-// Escapes, other characters of the BMP, and surrogates through Qt's encoder
-// (pairs and lone halves come out as Qt writes them). Moves `i` to the last
-// character written.
-char *JsonWriter::special(char *out, const char16_t *chars, std::size_t &i, std::size_t size)
+// Escapes and the other characters of the basic plane.
+char *JsonWriter::special(char *out, char16_t ch)
 {
     static const char Hex[] = "0123456789abcdef";
-    const char16_t ch = chars[i];
+    if (ch >= 0x800) {
+        *out++ = char(0xe0 | (ch >> 12));
+        *out++ = char(0x80 | ((ch >> 6) & 0x3f));
+        *out++ = char(0x80 | (ch & 0x3f));
+        return out;
+    }
     if (ch >= 0x80) {
-        if (ch < 0x800) {
-            *out++ = char(0xc0 | (ch >> 6));
-            *out++ = char(0x80 | (ch & 0x3f));
-        } else if (ch < 0xd800 || ch > 0xdfff) {
-            *out++ = char(0xe0 | (ch >> 12));
-            *out++ = char(0x80 | ((ch >> 6) & 0x3f));
-            *out++ = char(0x80 | (ch & 0x3f));
-        } else {
-            std::size_t end = i + 1;
-            while (end < size && chars[end] >= 0xd800 && chars[end] <= 0xdfff)
-                ++end;
-            const QByteArray utf8 = QStringView(chars + i, qsizetype(end - i)).toUtf8();
-            m_used = std::size_t(out - m_buffer.data());
-            out = reserve(std::size_t(utf8.size()) + 6 * (size - end) + 1);
-            out = std::copy(utf8.cbegin(), utf8.cend(), out);
-            i = end - 1;
-        }
+        *out++ = char(0xc0 | (ch >> 6));
+        *out++ = char(0x80 | (ch & 0x3f));
         return out;
     }
     *out++ = '\\';
@@ -89,6 +82,23 @@ char *JsonWriter::special(char *out, const char16_t *chars, std::size_t &i, std:
     }
     }
     return out;
+}
+
+// A run of surrogates from `begin`, through Qt's encoder: pairs and lone
+// halves come out as Qt writes them. Leaves m_used after the bytes written
+// (room stays for the rest of the text) and returns where the run ends.
+std::size_t JsonWriter::surrogates(char *out, const char16_t *chars, std::size_t begin,
+                                   std::size_t size)
+{
+    std::size_t end = begin + 1;
+    while (end < size && chars[end] >= 0xd800 && chars[end] <= 0xdfff)
+        ++end;
+    const QByteArray utf8 = QStringView(chars + begin, qsizetype(end - begin)).toUtf8();
+    m_used = std::size_t(out - m_buffer.data());
+    out = reserve(std::size_t(utf8.size()) + 6 * (size - end) + 1);
+    std::copy(utf8.cbegin(), utf8.cend(), out);
+    m_used += std::size_t(utf8.size());
+    return end;
 }
 
 JsonWriter &JsonWriter::key(const QString &name)

@@ -21,6 +21,17 @@ public:
     JsonWriter &beginArray() { return open('['); }
     JsonWriter &endArray() { return close(']'); }
     JsonWriter &key(const QString &name);
+    // A name of plain ASCII letters, written as it is.
+    JsonWriter &key(QLatin1String name)
+    {
+        separate();
+        put('"');
+        literal(name.data(), std::size_t(name.size()));
+        put('"');
+        put(':');
+        m_afterKey = true;
+        return *this;
+    }
 
     JsonWriter &value(const QString &text)
     {
@@ -67,8 +78,18 @@ private:
             m_hasMember |= bit;
         }
     }
-    void quoted(const QString &text);
-    char *special(char *out, const char16_t *chars, std::size_t &i, std::size_t size);
+    void quoted(const QString &text)
+    {
+        // Half the cells of a report are empty.
+        if (text.isEmpty()) {
+            literal("\"\"", 2);
+            return;
+        }
+        quotedText(text);
+    }
+    void quotedText(const QString &text);
+    static char *special(char *out, char16_t ch);
+    std::size_t surrogates(char *out, const char16_t *chars, std::size_t begin, std::size_t size);
     void put(char c)
     {
         *reserve(1) = c;

@@ -210,30 +210,30 @@ void writeGrades(JsonWriter &json, const GradesView &g)
 {
     const GradesSummary s = summarize(g);
     json.beginObject();
-    json.key(QStringLiteral("courseGrades"));
+    json.key(QLatin1String("courseGrades"));
     writeGrid(json, g.NFaecherSgr, SubjectCount, 7);
-    json.key(QStringLiteral("examGrades"));
+    json.key(QLatin1String("examGrades"));
     writeGrid(json, g.NPfaecherSgr, 6, 4);
-    json.key(QStringLiteral("blockI")).value(s.blockI);
-    json.key(QStringLiteral("blockICaption")).value(s.blockICaption);
-    json.key(QStringLiteral("under5")).value(s.under5);
-    json.key(QStringLiteral("admissionFlags")).value(int(s.admissionFlags));
-    json.key(QStringLiteral("nonAdmission"));
+    json.key(QLatin1String("blockI")).value(s.blockI);
+    json.key(QLatin1String("blockICaption")).value(s.blockICaption);
+    json.key(QLatin1String("under5")).value(s.under5);
+    json.key(QLatin1String("admissionFlags")).value(int(s.admissionFlags));
+    json.key(QLatin1String("nonAdmission"));
     if (s.nonAdmission) {
         json.beginObject();
-        json.key(QStringLiteral("caption")).value(s.nonAdmission->caption);
-        json.key(QStringLiteral("text")).value(s.nonAdmission->text);
+        json.key(QLatin1String("caption")).value(s.nonAdmission->caption);
+        json.key(QLatin1String("text")).value(s.nonAdmission->text);
         json.endObject();
     } else {
         json.null();
     }
-    json.key(QStringLiteral("blockII"));
+    json.key(QLatin1String("blockII"));
     writeOptional(json, s.blockII);
-    json.key(QStringLiteral("total"));
+    json.key(QLatin1String("total"));
     writeOptional(json, s.total);
-    json.key(QStringLiteral("average"));
+    json.key(QLatin1String("average"));
     writeOptional(json, s.average);
-    json.key(QStringLiteral("verdict"));
+    json.key(QLatin1String("verdict"));
     writeOptional(json, s.verdict);
     json.endObject();
 }
@@ -244,8 +244,8 @@ QByteArray jsonObject(const FileCheck &c, const PdfResult &pdf)
 {
     JsonWriter json;
     json.beginObject();
-    json.key(QStringLiteral("file")).value(c.file);
-    json.key(QStringLiteral("kind"));
+    json.key(QLatin1String("file")).value(c.file);
+    json.key(QLatin1String("kind"));
     switch (c.kind) {
     case SelectionKind::Selection:
         json.value(QStringLiteral("tmd"));
@@ -257,47 +257,47 @@ QByteArray jsonObject(const FileCheck &c, const PdfResult &pdf)
         json.null();
         break;
     }
-    json.key(QStringLiteral("error"));
+    json.key(QLatin1String("error"));
     writeOptional(json, c.error);
     if (c.read()) {
         const Model &m = c.model;
-        json.key(QStringLiteral("notes")).beginArray();
+        json.key(QLatin1String("notes")).beginArray();
         for (const QString &note : c.notes)
             json.value(note);
         json.endArray();
-        json.key(QStringLiteral("school")).value(m.SchoolName);
+        json.key(QLatin1String("school")).value(m.SchoolName);
 
         const Daten &p = m.PersonalData;
-        json.key(QStringLiteral("pupil")).beginObject();
-        json.key(QStringLiteral("name")).value(p.Name);
-        json.key(QStringLiteral("birthday")).value(p.Geburtstag);
-        json.key(QStringLiteral("class")).value(p.Klasse);
-        json.key(QStringLiteral("denomination")).value(p.Bekenntnis);
-        json.key(QStringLiteral("religionOrEthics")).value(int(p.ReletU));
+        json.key(QLatin1String("pupil")).beginObject();
+        json.key(QLatin1String("name")).value(p.Name);
+        json.key(QLatin1String("birthday")).value(p.Geburtstag);
+        json.key(QLatin1String("class")).value(p.Klasse);
+        json.key(QLatin1String("denomination")).value(p.Bekenntnis);
+        json.key(QLatin1String("religionOrEthics")).value(int(p.ReletU));
         json.endObject();
 
-        json.key(QStringLiteral("faultMask")).value(c.faultMask);
-        json.key(QStringLiteral("messages")).value(m.view.messages);
-        json.key(QStringLiteral("weeklyHours")).beginArray();
+        json.key(QLatin1String("faultMask")).value(c.faultMask);
+        json.key(QLatin1String("messages")).value(m.view.messages);
+        json.key(QLatin1String("weeklyHours")).beginArray();
         for (int h : weeklyHours(m))
             json.value(h);
         json.endArray();
-        json.key(QStringLiteral("courseTable"));
+        json.key(QLatin1String("courseTable"));
         writeGrid(json, m.FaecherSgr, SubjectCount + 1, 9);
-        json.key(QStringLiteral("examTable"));
+        json.key(QLatin1String("examTable"));
         writeGrid(json, m.PfaecherSgr, 7, 6);
-        json.key(QStringLiteral("blockICount")).beginArray();
+        json.key(QLatin1String("blockICount")).beginArray();
         json.value(m.KurszSgr.cell(0, 0)).value(m.KurszSgr.cell(1, 0));
         json.endArray();
-        json.key(QStringLiteral("complete")).value(c.complete);
-        json.key(QStringLiteral("grades"));
+        json.key(QLatin1String("complete")).value(c.complete);
+        json.key(QLatin1String("grades"));
         if (c.grades)
             writeGrades(json, *c.grades);
         else
             json.null();
     }
     if (pdf) {
-        json.key(QStringLiteral("pdf"));
+        json.key(QLatin1String("pdf"));
         if (pdf->isEmpty())
             json.null();
         else
@@ -311,18 +311,18 @@ QByteArray statisticsJson(const Statistics &stats)
 {
     JsonWriter json;
     json.beginObject();
-    json.key(QStringLiteral("pupils")).value(stats.pupils());
-    json.key(QStringLiteral("subjects")).beginArray();
+    json.key(QLatin1String("pupils")).value(stats.pupils());
+    json.key(QLatin1String("subjects")).beginArray();
     for (const Statistics::Line &line : stats.lines()) {
         json.beginObject();
-        json.key(QStringLiteral("subject")).value(line.subject);
-        json.key(QStringLiteral("halfYears")).beginArray();
+        json.key(QLatin1String("subject")).value(line.subject);
+        json.key(QLatin1String("halfYears")).beginArray();
         for (int n : line.halfYears)
             json.value(n);
         json.endArray();
-        json.key(QStringLiteral("core")).value(line.core);
-        json.key(QStringLiteral("written")).value(line.written);
-        json.key(QStringLiteral("oral")).value(line.oral);
+        json.key(QLatin1String("core")).value(line.core);
+        json.key(QLatin1String("written")).value(line.written);
+        json.key(QLatin1String("oral")).value(line.oral);
         json.endObject();
     }
     json.endArray();

@@ -488,7 +488,7 @@ ReadStatus ReadSelection(Model &m, Interaction &ui, QIODevice &device, bool with
 ReadStatus ReadSelection(Model &m, Interaction &ui, const QString &path, bool withGrades)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         ui.error(CannotOpenText(QDir::toNativeSeparators(path)));
         return ReadStatus::CannotOpen;
     }

@@ -148,12 +148,8 @@ void RefreshGrades(Model &m, GradesView &g, int rows)
 void FillGradeGrids(const Model &m, GradesView &g, int rows)
 {
     rows = qBound(1, rows, SubjectCount);
-    for (int e = 1; e <= 5; ++e)
-        for (int c = 1; c <= 3; ++c)
-            g.NPfaecherSgr.setCell(c, e, QString());
-    for (int r = 1; r < rows; ++r)
-        for (int c = 3; c <= 6; ++c)
-            g.NFaecherSgr.setCell(c, r, QString());
+    g.NPfaecherSgr.clearCells(1, 3, 1, 5);
+    g.NFaecherSgr.clearCells(3, 6, 1, rows - 1);
 
     for (int r = 1; r < rows; ++r) {
         for (int h = 1; h <= 4; ++h) {

@@ -188,14 +188,10 @@ void ResetChoice(Model &m)
 
 void ClearTable(Model &m, int count)
 {
-    for (int row = 1; row <= count; ++row)
-        for (int col = 1; col <= 8; ++col)
-            m.FaecherSgr.setCell(col, row, QString());
+    m.FaecherSgr.clearCells(1, 8, 1, count);
     // The examination overview starts afresh too: no core or exam subject
     // of the previous choice may stay visible.
-    for (int row = 1; row <= 6; ++row)
-        for (int col = 1; col <= 5; ++col)
-            m.PfaecherSgr.setCell(col, row, QString());
+    m.PfaecherSgr.clearCells(1, 5, 1, 6);
     m.KurszSgr.clear();
     m.BLLSocialField = false;
     std::fill(&m.Choice[0][0], &m.Choice[0][0] + 8 * SubjectCount, false);

@@ -36,6 +36,21 @@ void TextGrid::clear()
         text.clear();
 }
 
+void TextGrid::clearCells(int firstCol, int lastCol, int firstRow, int lastRow)
+{
+    firstCol = qMax(firstCol, 0);
+    firstRow = qMax(firstRow, 0);
+    lastCol = qMin(lastCol, m_cols - 1);
+    lastRow = qMin(lastRow, m_rows - 1);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int col = firstCol; col <= lastCol; ++col) {
+            const qsizetype i = qsizetype(row) * m_cols + col;
+            // Empty cells are left alone: a copied grid stays shared.
+            if (!m_cells.at(i).isNull())
+                m_cells[i] = QString();
+        }
+}
+
 void TextGrid::resize(int cols, int rows)
 {
     TextGrid resized(cols, rows);

@@ -34,6 +34,9 @@ public:
     }
 
     void clear();
+    // Empties the cells of columns firstCol..lastCol in rows firstRow..lastRow
+    // (as far as they lie in the grid).
+    void clearCells(int firstCol, int lastCol, int firstRow, int lastRow);
     void resize(int cols, int rows);
 
     bool operator==(const TextGrid &other) const = default;

@@ -562,6 +562,8 @@ void TestCli::jsonTexts_data()
     QTest::newRow("two-byte") << QStringLiteral("Prüfung ¤ °") << QByteArray("Pr\xc3\xbc" "fung \xc2\xa4 \xc2\xb0");
     QTest::newRow("three-byte") << QStringLiteral("„10 €“") << QByteArray("\xe2\x80\x9e" "10 \xe2\x82\xac\xe2\x80\x9c");
     QTest::newRow("surrogate pair") << QStringLiteral("a😀b") << QByteArray("a\xf0\x9f\x98\x80" "b");
+    QTest::newRow("pairs, escape, three-byte")
+        << QStringLiteral("😀😀\n€") << QByteArray("\xf0\x9f\x98\x80\xf0\x9f\x98\x80\\n\xe2\x82\xac");
     const QString lone = QStringView(u"x\xd800y", 3).toString();
     QTest::newRow("lone surrogate") << lone << lone.toUtf8();
     // Longer than the writer's first buffer, in characters of three bytes.
