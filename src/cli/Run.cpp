@@ -7,12 +7,52 @@
 
 #include <QDir>
 #include <QIODevice>
+#include <QThread>
 
+#include <atomic>
+#include <functional>
 #include <optional>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace tamb::check {
 
 namespace {
+
+constexpr int MaxWorkers = 8;
+
+// Files checked before their reports are written.
+constexpr qsizetype Batch = 256;
+
+struct Checked
+{
+    std::optional<FileCheck> check;
+    QByteArray report;
+};
+
+// Runs work(i, worker) for every i in [first, end) on up to `workers`
+// threads, the calling thread (worker 0) among them.
+void inParallel(qsizetype first, qsizetype end, int workers,
+                const std::function<void(qsizetype, int)> &work)
+{
+    std::atomic<qsizetype> next = first;
+    const auto loop = [&](int worker) {
+        for (qsizetype i = next++; i < end; i = next++)
+            work(i, worker);
+    };
+    std::vector<std::thread> helpers;
+    for (int k = 1; k < workers && k < end - first; ++k) {
+        try {
+            helpers.emplace_back(loop, k);
+        } catch (const std::system_error &) {
+            break; // no more threads: the others do the rest
+        }
+    }
+    loop(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+}
 
 void write(QIODevice &device, const QString &text)
 {
@@ -21,7 +61,8 @@ void write(QIODevice &device, const QString &text)
 
 } // namespace
 
-int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err)
+int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err,
+        int workers)
 {
     std::optional<PdfNames> pdfNames;
     if (options.pdf) {
@@ -57,8 +98,22 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
         break;
     }
 
-    for (qsizetype i = 0; i < options.files.size(); ++i) {
-        const FileCheck c = checkFile(started, options.files[i]);
+    // The report of a file; with forms it follows the form's writing.
+    const auto report = [&options](const FileCheck &c, const PdfResult &pdf, qsizetype i) {
+        switch (options.format) {
+        case Format::Json:
+            return i > 0 ? ",\n" + jsonObject(c, pdf) : jsonObject(c, pdf);
+        case Format::Csv:
+            return csvLine(c).toUtf8();
+        case Format::Text:
+            break;
+        }
+        return textReport(c, pdf).toUtf8();
+    };
+
+    // Counts a checked file and writes its report, in the order of the files.
+    const qsizetype count = options.files.size();
+    const auto finish = [&](const FileCheck &c, const QByteArray &ready, qsizetype i) {
         if (!c.read())
             ++unreadable;
         else if (c.complete)
@@ -67,36 +122,56 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             ++incomplete;
         if (c.read() && options.stats)
             stats.add(c.model);
-
-        PdfResult pdf;
-        if (pdfNames) {
-            pdf = QString();
-            if (c.complete) {
-                const QString path = pdfNames->nameFor(c.file);
-                if (writeFormPdf(c.model, path)) {
-                    pdf = path;
-                } else {
-                    pdfFailed = true;
-                    write(err, QStringLiteral("tamberon-check: %1: Formular %2 kann nicht geschrieben werden\n")
-                                   .arg(c.file, QDir::toNativeSeparators(path)));
-                }
+        if (!pdfNames) {
+            out.write(ready);
+            return;
+        }
+        PdfResult pdf = QString();
+        if (c.complete) {
+            const QString path = pdfNames->nameFor(c.file);
+            if (writeFormPdf(c.model, path)) {
+                pdf = path;
+            } else {
+                pdfFailed = true;
+                write(err, QStringLiteral("tamberon-check: %1: Formular %2 kann nicht "
+                                          "geschrieben werden\n")
+                               .arg(c.file, QDir::toNativeSeparators(path)));
             }
         }
+        out.write(report(c, pdf, i));
+    };
 
-        switch (options.format) {
-        case Format::Json:
-            if (i > 0)
-                out.write(",\n", 2);
-            out.write(jsonObject(c, pdf));
-            break;
-        case Format::Csv:
-            write(out, csvLine(c));
-            break;
-        case Format::Text:
-            write(out, textReport(c, pdf));
-            break;
+    // Checked in parallel a batch at a time, finished here in order; forms
+    // are drawn on this thread.
+    // Each further worker starts its own program: copies of one model on
+    // several threads would share (and count references to) its texts.
+    std::vector<std::optional<Model>> ownStart(size_t(qMax(workers, 1)));
+    std::vector<Checked> batch;
+    for (qsizetype first = 0; first < count; first += Batch) {
+        const qsizetype end = qMin(count, first + Batch);
+        // What a slot held is dropped by the worker that fills it again.
+        batch.resize(size_t(qMax<qsizetype>(qsizetype(batch.size()), end - first)));
+        inParallel(first, end, workers, [&](qsizetype i, int worker) {
+            const Model *start = &started;
+            if (worker > 0) {
+                std::optional<Model> &own = ownStart[size_t(worker)];
+                if (!own)
+                    own.emplace(startedModel(folder));
+                start = &*own;
+            }
+            Checked &slot = batch[size_t(i - first)];
+            slot = Checked();
+            slot.check.emplace(checkFile(*start, options.files[i]));
+            if (!pdfNames)
+                slot.report = report(*slot.check, std::nullopt, i);
+        });
+        for (qsizetype i = first; i < end; ++i) {
+            const Checked &slot = batch[size_t(i - first)];
+            finish(*slot.check, slot.report, i);
         }
     }
+    inParallel(0, qsizetype(batch.size()), workers,
+               [&](qsizetype i, int) { batch[size_t(i)] = Checked(); });
 
     switch (options.format) {
     case Format::Json:
@@ -110,7 +185,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             write(out, u'\n' + statisticsCsv(stats));
         break;
     case Format::Text:
-        write(out, textSummary(int(options.files.size()), complete, incomplete, unreadable));
+        write(out, textSummary(int(count), complete, incomplete, unreadable));
         if (options.stats)
             write(out, u'\n' + statisticsText(stats));
         break;
@@ -119,6 +194,11 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     if (unreadable > 0 || pdfFailed)
         return SomeUnreadable;
     return incomplete > 0 ? SomeIncomplete : AllComplete;
+}
+
+int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err)
+{
+    return run(options, folder, out, err, qBound(1, QThread::idealThreadCount(), MaxWorkers));
 }
 
 } // namespace tamb::check

@@ -1,6 +1,7 @@
 // Grades window: rows, stored grades and the whole recomputation.
 #include "grades/Grades.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/Model.h"
@@ -65,16 +66,26 @@ QString buildTyped(int p)
 }
 
 // The texts of 0..15 points are made once: Block I rewrites every grade
-// cell on each run.
+// cell on each run. They are kept in static storage like literals, so that
+// copies need no reference counting (several threads copy them at once).
+constexpr qsizetype Room = 16;
+
 template<QString (*Build)(int)>
 QString gradeText(int p)
 {
     if (p < 0 || p > 15)
         return Build(p);
+    static char16_t storage[16][Room];
     static const std::array<QString, 16> texts = [] {
         std::array<QString, 16> t;
-        for (int points = 0; points < 16; ++points)
-            t[points] = Build(points);
+        for (int points = 0; points < 16; ++points) {
+            const QString built = Build(points);
+            const qsizetype size = qMin(built.size(), Room);
+            Q_ASSERT(size == built.size());
+            std::copy_n(built.utf16(), size, storage[points]);
+            t[points] = QString::fromRawData(reinterpret_cast<const QChar *>(storage[points]),
+                                             size);
+        }
         return t;
     }();
     return texts[p];

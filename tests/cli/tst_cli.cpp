@@ -156,8 +156,9 @@ struct Output
     QByteArray err;
 };
 
-// The library's run, as the executable does it, into buffers.
-Output runIn(const QString &folder, const QStringList &arguments)
+// The library's run, as the executable does it, into buffers; `workers`
+// threads when given.
+Output runIn(const QString &folder, const QStringList &arguments, int workers = 0)
 {
     const Options options = parseArguments(arguments);
     if (!options.usageError.isEmpty())
@@ -166,7 +167,8 @@ Output runIn(const QString &folder, const QStringList &arguments)
     QBuffer err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    const int status = run(options, folder, out, err);
+    const int status = workers > 0 ? run(options, folder, out, err, workers)
+                                   : run(options, folder, out, err);
     return {status, out.data(), err.data()};
 }
 
@@ -209,6 +211,8 @@ private slots:
     void jsonNesting();
     void csvLines();
     void statistics();
+    void threadsKeepTheOrder_data();
+    void threadsKeepTheOrder();
     void textReport();
     void exitStatus_data();
     void exitStatus();
@@ -661,6 +665,39 @@ void TestCli::csvLines()
     QCOMPARE(lines[4], path("nowhere.tmd") + QString(17, u';')
                            + CannotOpenText(QDir::toNativeSeparators(path("nowhere.tmd"))));
     QCOMPARE(lines[5], QString());
+}
+
+void TestCli::threadsKeepTheOrder_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("files");
+
+    // More files than one batch of checks, readable and not, in a mixed order.
+    QTest::newRow("json") << QStringList{"--json"} << 700;
+    QTest::newRow("json and statistics") << QStringList{"--json", "--stats"} << 700;
+    QTest::newRow("csv and statistics") << QStringList{"--csv", "--stats"} << 300;
+    QTest::newRow("text and statistics") << QStringList{"--stats"} << 300;
+}
+
+void TestCli::threadsKeepTheOrder()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, files);
+    const QStringList names{"complete.tnd", "start.tmd",     "data.tmd",    "complete.tmd",
+                            "short.tmd",    "nowhere.tnd",   "start.tnd",   "version.tmd",
+                            "complete.txt", "short-read.tmd", "folder.tmd"};
+    QStringList arguments = options;
+    for (int i = 0; i < files; ++i)
+        arguments.append(path(names[(i * 7) % names.size()]));
+
+    const Output alone = runIn(m_dir.path(), arguments, 1);
+    for (int workers : {2, 5}) {
+        const Output shared = runIn(m_dir.path(), arguments, workers);
+        QCOMPARE(shared.status, alone.status);
+        QCOMPARE(shared.err, alone.err);
+        QVERIFY2(shared.out == alone.out, qPrintable(QStringLiteral("%1 workers").arg(workers)));
+    }
+    QVERIFY(alone.out.size() > files * 40);
 }
 
 void TestCli::statistics()
