@@ -111,8 +111,9 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
         return textReport(c, pdf).toUtf8();
     };
 
-    // Counts a checked file and writes its report, in the order of the files.
+    // Counts a checked file and adds its report, in the order of the files.
     const qsizetype count = options.files.size();
+    QByteArray pending;
     const auto finish = [&](const FileCheck &c, const QByteArray &ready, qsizetype i) {
         if (!c.read())
             ++unreadable;
@@ -123,7 +124,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
         if (c.read() && options.stats)
             stats.add(c.model);
         if (!pdfNames) {
-            out.write(ready);
+            pending += ready;
             return;
         }
         PdfResult pdf = QString();
@@ -138,7 +139,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
                                .arg(c.file, QDir::toNativeSeparators(path)));
             }
         }
-        out.write(report(c, pdf, i));
+        pending += report(c, pdf, i);
     };
 
     // Checked in parallel a batch at a time, finished here in order; forms
@@ -169,6 +170,9 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             const Checked &slot = batch[size_t(i - first)];
             finish(*slot.check, slot.report, i);
         }
+        // One write for the whole batch.
+        out.write(pending);
+        pending.clear();
     }
     inParallel(0, qsizetype(batch.size()), workers,
                [&](qsizetype i, int) { batch[size_t(i)] = Checked(); });
