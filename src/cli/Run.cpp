@@ -62,10 +62,15 @@ void write(QIODevice &device, const QString &text)
 } // namespace
 
 int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err,
-        int workers)
+        int workers, const FormWriter &writeForm)
 {
     std::optional<PdfNames> pdfNames;
     if (options.pdf) {
+        if (!writeForm) {
+            write(err, QStringLiteral("tamberon-check: Formulare können hier nicht geschrieben "
+                                      "werden\n"));
+            return SomeUnreadable;
+        }
         if (!QDir().mkpath(options.pdfFolder)) {
             write(err, QStringLiteral("tamberon-check: Verzeichnis %1 kann nicht angelegt werden\n")
                            .arg(QDir::toNativeSeparators(options.pdfFolder)));
@@ -130,7 +135,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
         PdfResult pdf = QString();
         if (c.complete) {
             const QString path = pdfNames->nameFor(c.file);
-            if (writeFormPdf(c.model, path)) {
+            if (writeForm(c.model, path)) {
                 pdf = path;
             } else {
                 pdfFailed = true;
@@ -200,9 +205,11 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     return incomplete > 0 ? SomeIncomplete : AllComplete;
 }
 
-int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err)
+int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err,
+        const FormWriter &writeForm)
 {
-    return run(options, folder, out, err, qBound(1, QThread::idealThreadCount(), MaxWorkers));
+    return run(options, folder, out, err, qBound(1, QThread::idealThreadCount(), MaxWorkers),
+               writeForm);
 }
 
 } // namespace tamb::check

@@ -1,11 +1,23 @@
 // tamberon-check: checks the selection files of a whole year group without a screen.
+//
+// Built twice: `tamberon-check` needs QtCore only and hands a run with
+// --pdf to `tamberon-check-pdf` beside it, which draws the forms with QtGui.
+// Loading QtGui costs every run several milliseconds.
 #include "cli/CommandLine.h"
 #include "cli/Run.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#ifdef TAMBERON_CHECK_DRAWS_FORMS
+#include "cli/PdfForm.h"
+
 #include <QGuiApplication>
+#else
+#include <QProcess>
+#include <QStandardPaths>
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -13,8 +25,7 @@
 
 namespace {
 
-// The printed forms need fonts, and fonts need a QGuiApplication; the
-// checker itself needs no screen.
+#ifdef TAMBERON_CHECK_DRAWS_FORMS
 bool wantsPdf(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
@@ -22,6 +33,7 @@ bool wantsPdf(int argc, char **argv)
             return true;
     return false;
 }
+#endif
 
 // Qt's own notes (platform plugin, fonts) are no business of the report;
 // only serious problems reach stderr.
@@ -31,19 +43,47 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
         std::fprintf(stderr, "tamberon-check: %s\n", message.toLocal8Bit().constData());
 }
 
+#ifndef TAMBERON_CHECK_DRAWS_FORMS
+// The same run by the checker that draws forms; its output is ours.
+int runWithForms(QFile &err)
+{
+    const QString name = QStringLiteral("tamberon-check-pdf");
+    const QString program =
+        QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    if (!program.isEmpty()) {
+        process.start(program, QCoreApplication::arguments().mid(1));
+        if (process.waitForStarted(-1) && process.waitForFinished(-1)
+            && process.exitStatus() == QProcess::NormalExit)
+            return process.exitCode();
+    }
+    err.write(QStringLiteral("tamberon-check: %1 fehlt oder bricht ab, die Formulare können "
+                             "nicht geschrieben werden\n")
+                  .arg(QDir::toNativeSeparators(
+                      QDir(QCoreApplication::applicationDirPath()).filePath(name)))
+                  .toUtf8());
+    return tamb::check::SomeUnreadable;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     qInstallMessageHandler(quietMessages);
     std::unique_ptr<QCoreApplication> app;
+#ifdef TAMBERON_CHECK_DRAWS_FORMS
+    // The printed forms need fonts, and fonts need a QGuiApplication.
     if (wantsPdf(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
     }
+#endif
+    if (!app)
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tamberon-check"));
     QCoreApplication::setApplicationVersion(QStringLiteral("6.0.1"));
 
@@ -63,7 +103,16 @@ int main(int argc, char **argv)
         err.write(tamb::check::UsageText.toUtf8());
         return tamb::check::UsageError;
     }
-    const int status = tamb::check::run(options, QDir::currentPath(), out, err);
+#ifdef TAMBERON_CHECK_DRAWS_FORMS
+    const tamb::check::FormWriter writeForm = [](const tamb::Model &m, const QString &path) {
+        return tamb::check::writeFormPdf(m, path);
+    };
+#else
+    if (options.pdf)
+        return runWithForms(err);
+    const tamb::check::FormWriter writeForm;
+#endif
+    const int status = tamb::check::run(options, QDir::currentPath(), out, err, writeForm);
     out.flush();
     err.flush();
     return status;

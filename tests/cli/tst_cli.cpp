@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -219,6 +220,7 @@ private slots:
     void usage_data();
     void usage();
     void pdfForms();
+    void formsNeedTheFormChecker();
 };
 
 void TestCli::initTestCase()
@@ -861,6 +863,29 @@ void TestCli::pdfForms()
         QVERIFY(text.contains(
             QRegularExpression(QStringLiteral("/MediaBox \\[0 0 595(\\.\\d+)? 84[12](\\.\\d+)?\\]"))));
     }
+}
+
+void TestCli::formsNeedTheFormChecker()
+{
+    // The checker alone, without the program beside it that draws the forms.
+    QTemporaryDir lone;
+    QVERIFY(lone.isValid());
+    const QString copy = QDir(lone.path()).filePath(QFileInfo(TAMBERON_CHECK_EXE).fileName());
+    QVERIFY(QFile::copy(QStringLiteral(TAMBERON_CHECK_EXE), copy));
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    process.start(copy, {"--pdf", path("lone"), "complete.tmd"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), int(SomeUnreadable));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QVERIFY(QString::fromUtf8(process.readAllStandardError())
+                .contains(QStringLiteral("die Formulare können nicht geschrieben werden")));
+    QVERIFY(!QFileInfo::exists(path("lone")));
+
+    // Checking without forms needs nothing beside it.
+    process.start(copy, {"--csv", "complete.tmd"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), int(AllComplete));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
