@@ -27,8 +27,11 @@ constexpr qsizetype Batch = 256;
 
 struct Checked
 {
+    // Kept while forms or statistics need the model.
     std::optional<FileCheck> check;
     QByteArray report;
+    bool read = false;
+    bool complete = false;
 };
 
 // Runs work(i, worker) for every i in [first, end) on up to `workers`
@@ -119,19 +122,20 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     // Counts a checked file and adds its report, in the order of the files.
     const qsizetype count = options.files.size();
     QByteArray pending;
-    const auto finish = [&](const FileCheck &c, const QByteArray &ready, qsizetype i) {
-        if (!c.read())
+    const auto finish = [&](const Checked &slot, qsizetype i) {
+        if (!slot.read)
             ++unreadable;
-        else if (c.complete)
+        else if (slot.complete)
             ++complete;
         else
             ++incomplete;
-        if (c.read() && options.stats)
-            stats.add(c.model);
+        if (slot.read && options.stats)
+            stats.add(slot.check->model);
         if (!pdfNames) {
-            pending += ready;
+            pending += slot.report;
             return;
         }
+        const FileCheck &c = *slot.check;
         PdfResult pdf = QString();
         if (c.complete) {
             const QString path = pdfNames->nameFor(c.file);
@@ -168,13 +172,17 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             Checked &slot = batch[size_t(i - first)];
             slot = Checked();
             slot.check.emplace(checkFile(*start, options.files[i]));
-            if (!pdfNames)
+            slot.read = slot.check->read();
+            slot.complete = slot.check->complete;
+            if (!pdfNames) {
                 slot.report = report(*slot.check, std::nullopt, i);
+                // Freed by the thread that made it.
+                if (!options.stats)
+                    slot.check.reset();
+            }
         });
-        for (qsizetype i = first; i < end; ++i) {
-            const Checked &slot = batch[size_t(i - first)];
-            finish(*slot.check, slot.report, i);
-        }
+        for (qsizetype i = first; i < end; ++i)
+            finish(batch[size_t(i - first)], i);
         // One write for the whole batch.
         out.write(pending);
         pending.clear();
