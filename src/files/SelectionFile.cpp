@@ -223,7 +223,8 @@ QByteArray readAll(QIODevice &device, bool *ok)
     char buffer[4096];
     *ok = true;
     while (bytes.size() < ReadLimit) {
-        const qint64 n = device.read(buffer, qMin<qint64>(sizeof buffer, ReadLimit - bytes.size()));
+        const qint64 wanted = qMin<qint64>(sizeof buffer, ReadLimit - bytes.size());
+        const qint64 n = device.read(buffer, wanted);
         if (n < 0) {
             *ok = false;
             break;
@@ -231,6 +232,9 @@ QByteArray readAll(QIODevice &device, bool *ok)
         if (n == 0)
             break;
         bytes.append(buffer, n);
+        // A file gives less than asked only at its end.
+        if (n < wanted && !device.isSequential())
+            break;
     }
     return bytes;
 }
