@@ -116,6 +116,8 @@ private slots:
     void roundTrip();
     void longTextsStayReadable();
     void failingDevices();
+    void trailingBytesOnDisk_data();
+    void trailingBytesOnDisk();
     void pathErrors();
 };
 
@@ -760,6 +762,49 @@ void TestSelectionFile::pathErrors()
     Model loaded = test::startedModel();
     QCOMPARE(ReadSelection(loaded, ui, path, false), ReadStatus::Loaded);
     QCOMPARE(loaded.CurrentFile, path);
+}
+
+void TestSelectionFile::trailingBytesOnDisk_data()
+{
+    QTest::addColumn<int>("fileSize"); // 0: no bytes added
+    QTest::newRow("as written") << 0;
+    QTest::newRow("one byte more") << -1;
+    QTest::newRow("one block") << 4096;
+    QTest::newRow("two blocks") << 8192;
+    QTest::newRow("two blocks and a bit") << 10000;
+    QTest::newRow("beyond what is read") << 70000;
+}
+
+void TestSelectionFile::trailingBytesOnDisk()
+{
+    // Read from disk in blocks: whatever follows the stored items is ignored,
+    // however the file's end falls on the blocks.
+    QFETCH(int, fileSize);
+    Model source = test::startedModel();
+    ScriptedInteraction ui;
+    FileContent content;
+    content.words = sampleWords(31);
+    QCOMPARE(readBytes(source, ui, test::assemble(content), false), ReadStatus::Loaded);
+    QByteArray bytes = writeBytes(source, true);
+    const qsizetype size = fileSize < 0 ? bytes.size() + 1 : fileSize == 0 ? bytes.size() : fileSize;
+    QVERIFY(size >= bytes.size());
+    bytes.append(QByteArray(size - bytes.size(), char(0xA5)));
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("x.tnd"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    Model fromDisk = test::startedModel();
+    QCOMPARE(ReadSelection(fromDisk, ui, path, true), ReadStatus::Loaded);
+    Model fromMemory = test::startedModel();
+    QCOMPARE(readBytes(fromMemory, ui, writeBytes(source, true), true), ReadStatus::Loaded);
+    fromMemory.CurrentFile = fromDisk.CurrentFile;
+    fromMemory.view.title = fromDisk.view.title;
+    QCOMPARE(test::modelDiff(fromDisk, fromMemory), QString());
 }
 
 QTEST_GUILESS_MAIN(TestSelectionFile)
