@@ -6,7 +6,7 @@
 
 #include <cstddef>
 #include <cstring>
-#include <string>
+#include <utility>
 
 namespace tamb::check {
 
@@ -14,7 +14,7 @@ namespace tamb::check {
 class JsonWriter
 {
 public:
-    JsonWriter() : m_buffer(4096, '\0') {}
+    JsonWriter() : m_buffer(4096, Qt::Uninitialized) {}
 
     JsonWriter &beginObject() { return open('{'); }
     JsonWriter &endObject() { return close('}'); }
@@ -46,7 +46,14 @@ public:
     JsonWriter &null();
     JsonWriter &value(const char *) = delete; // would silently become bool
 
-    QByteArray text() const { return QByteArray(m_buffer.data(), qsizetype(m_used)); }
+    QByteArray text() const { return m_buffer.left(qsizetype(m_used)); }
+    // The text, without a copy; the writer is empty afterwards.
+    QByteArray take()
+    {
+        m_buffer.truncate(qsizetype(m_used));
+        m_used = 0;
+        return std::exchange(m_buffer, QByteArray());
+    }
 
 private:
     JsonWriter &open(char bracket)
@@ -103,12 +110,13 @@ private:
     // Room for n more bytes; returns where they go.
     char *reserve(std::size_t n)
     {
-        if (m_used + n > m_buffer.size())
-            m_buffer.resize(2 * (m_used + n));
+        if (m_used + n > std::size_t(m_buffer.size()))
+            m_buffer.resize(qsizetype(2 * (m_used + n)));
         return m_buffer.data() + m_used;
     }
 
-    std::string m_buffer;
+    QByteArray m_buffer; // m_used bytes written, the rest is room
+
     std::size_t m_used = 0;
     // One bit per open array or object: whether a member follows already.
     quint64 m_hasMember = 0;

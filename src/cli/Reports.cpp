@@ -304,7 +304,7 @@ QByteArray jsonObject(const FileCheck &c, const PdfResult &pdf)
             json.value(*pdf);
     }
     json.endObject();
-    return json.text();
+    return json.take();
 }
 
 QByteArray statisticsJson(const Statistics &stats)
@@ -327,7 +327,7 @@ QByteArray statisticsJson(const Statistics &stats)
     }
     json.endArray();
     json.endObject();
-    return json.text();
+    return json.take();
 }
 
 QString csvField(const QString &text)

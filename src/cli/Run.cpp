@@ -107,10 +107,10 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     }
 
     // The report of a file; with forms it follows the form's writing.
-    const auto report = [&options](const FileCheck &c, const PdfResult &pdf, qsizetype i) {
+    const auto report = [&options](const FileCheck &c, const PdfResult &pdf) {
         switch (options.format) {
         case Format::Json:
-            return i > 0 ? ",\n" + jsonObject(c, pdf) : jsonObject(c, pdf);
+            return jsonObject(c, pdf);
         case Format::Csv:
             return csvLine(c).toUtf8();
         case Format::Text:
@@ -122,6 +122,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     // Counts a checked file and adds its report, in the order of the files.
     const qsizetype count = options.files.size();
     QByteArray pending;
+    pending.reserve(1 << 20);
     const auto finish = [&](const Checked &slot, qsizetype i) {
         if (!slot.read)
             ++unreadable;
@@ -131,6 +132,8 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             ++incomplete;
         if (slot.read && options.stats)
             stats.add(slot.check->model);
+        if (i > 0 && options.format == Format::Json)
+            pending += ",\n";
         if (!pdfNames) {
             pending += slot.report;
             return;
@@ -148,7 +151,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
                                .arg(c.file, QDir::toNativeSeparators(path)));
             }
         }
-        pending += report(c, pdf, i);
+        pending += report(c, pdf);
     };
 
     // Checked in parallel a batch at a time, finished here in order; forms
@@ -175,7 +178,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             slot.read = slot.check->read();
             slot.complete = slot.check->complete;
             if (!pdfNames) {
-                slot.report = report(*slot.check, std::nullopt, i);
+                slot.report = report(*slot.check, std::nullopt);
                 // Freed by the thread that made it.
                 if (!options.stats)
                     slot.check.reset();
@@ -185,7 +188,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             finish(batch[size_t(i - first)], i);
         // One write for the whole batch.
         out.write(pending);
-        pending.clear();
+        pending.resize(0); // the room stays
     }
     inParallel(0, qsizetype(batch.size()), workers,
                [&](qsizetype i, int) { batch[size_t(i)] = Checked(); });
