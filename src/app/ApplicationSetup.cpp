@@ -1,6 +1,6 @@
 #include "app/ApplicationSetup.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "app/HelpWindow.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/HelpWindow.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "app/TEinstellungenFrm.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "model/ByteIO.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #include "app/TTambFrm.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
 #include "rules/Dispatch.h"

@@ -1,7 +1,7 @@
 // Main window: the study-group hours editor over row 30.
 #include "app/TTambFrm.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "rules/StudyGroups.h"
 
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "app/TTambFrm.h"
 #include "model/MainWindowLogic.h"
 #include "model/Settings.h"

@@ -1,6 +1,6 @@
 #include "GradesFixture.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "app/TTambFrm.h"
 #include "grades/ui/TNotenfrm.h"
 

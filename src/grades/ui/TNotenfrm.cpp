@@ -1,6 +1,6 @@
 #include "grades/ui/TNotenfrm.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "grades/GradeEntry.h"
 #include "grades/Grades.h"
 #include "model/Interaction.h"

@@ -1,6 +1,6 @@
 #include "print/ui/TPersDatenFrm.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "files/SaveOpen.h"
 #include "model/ByteIO.h"
 #include "model/Interaction.h"

@@ -1,6 +1,6 @@
 #include "rules/ui/TBLLFrm.h"
 
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 #include "model/Model.h"
 
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "app/GridView.h"
+#include "widgets/GridView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
