@@ -2,9 +2,9 @@
 
 #include "widgets/GridView.h"
 #include "app/HelpWindow.h"
+#include "platform/Installation.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -24,9 +24,13 @@ void SetUpApplication(QTranslator &qtTranslator)
 
     // The platform's standard dialogs speak German.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    for (const QString &folder : platform::TranslationFolders()) {
+        if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"),
+                              QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(&qtTranslator);
+            break;
+        }
+    }
 
     QApplication::setFont(programFont());
     HelpWindow::installF1Handler();

@@ -1,5 +1,7 @@
 #include "app/ApplicationSetup.h"
 #include "app/TTambFrm.h"
+#include "platform/Installation.h"
+#include "platform/StartFolder.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -10,7 +12,11 @@ int main(int argc, char *argv[])
     QTranslator qtTranslator;
     tamb::SetUpApplication(qtTranslator);
 
-    tamb::TTambFrm window;
+    tamb::platform::SetUpDesktopIntegration();
+
+    tamb::StartOptions options;
+    options.workingDirectory = tamb::platform::PrepareStartFolder();
+    tamb::TTambFrm window(options);
     window.show();
     // A file named on the command line opens once the start is done.
     const QString file = tamb::FileFromArguments(QCoreApplication::arguments());
