@@ -168,6 +168,10 @@ void TestExamOverview::clickSequences_data()
     QTest::newRow("1 core languages in catalog order, as a file opens them")
         << QStringList{"1,3", "1,2"} << "Englisch/|Französisch/|/|/" << "2,3,0" << 2553
         << "22 22 22 22" << "" << "Deutsch|Mathematik||||";
+    QTest::newRow("1 language of slot 3 goes: the other language moves up")
+        << QStringList{"1,2", "1,16", "1,3", "1,2", "1,8"} << "Französisch/|Physik/|Geschichte/|/"
+        << "3,16,8" << 2808 << "28 28 28 28" << "2=T---1234|||| 4| 4| 4| 4"
+        << "Deutsch|Mathematik||||";
 
     // 2. The special learning achievement is the oral exam only while chosen.
     QTest::newRow("2 dialog closed without a form")
