@@ -1,6 +1,5 @@
 #include "tst_rulestate.h"
 
-#include "files/SelectionFile.h"
 #include "print/FormLayout.h"
 #include "print/RecordingCanvas.h"
 #include "rules/BLLDialog.h"
@@ -8,7 +7,6 @@
 #include "rules/Dispatch.h"
 #include "rules/StudyGroups.h"
 
-#include <QBuffer>
 #include <QTest>
 
 using namespace tamb;
@@ -90,22 +88,6 @@ QString printedExams(const Model &m)
         if (item.kind == RecordingCanvas::Kind::Text && item.x1 == 26 * u && item.y1 < 60 * u)
             texts << item.text.trimmed();
     return texts.join(u'|');
-}
-
-// The overview after saving the choice and opening it again.
-QString reopenedOverview(const Model &m)
-{
-    Model saved = m;
-    QBuffer file;
-    file.open(QIODevice::WriteOnly);
-    WriteSelection(saved, file, false);
-    file.close();
-    file.open(QIODevice::ReadOnly);
-    Model reopened = m;
-    ScriptedInteraction ui;
-    ReadSelection(reopened, ui, file, false, QString());
-    Refresh(reopened, ui);
-    return test::dump(reopened.PfaecherSgr);
 }
 
 const QStringList ThreeCores = {"1,2", "1,16", "1,8"};
@@ -243,7 +225,7 @@ void TestExamOverview::clickSequences()
              (mask & 32) != 0);
     QCOMPARE(m.view.menusEnabled, mask == 0);
     QTEST(printedExams(m), "printed");
-    QCOMPARE(reopenedOverview(m), test::dump(m.PfaecherSgr));
+    QCOMPARE(test::reopenedOverview(m), test::dump(m.PfaecherSgr));
 }
 
 QTEST_GUILESS_MAIN(TestExamOverview)

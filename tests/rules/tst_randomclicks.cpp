@@ -1,10 +1,8 @@
 #include "tst_rulestate.h"
 
-#include "files/SelectionFile.h"
 #include "rules/BLLDialog.h"
 #include "rules/Dispatch.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
@@ -176,21 +174,10 @@ QString brokenOverview(const Model &m)
 // Saved and opened again, the choice shows the same overview.
 QString brokenRoundTrip(const Model &m)
 {
-    Model saved = m;
-    QBuffer file;
-    file.open(QIODevice::WriteOnly);
-    if (!WriteSelection(saved, file, false))
-        return QStringLiteral("not written");
-    file.close();
-    file.open(QIODevice::ReadOnly);
-    Model reopened = m;
-    ScriptedInteraction ui;
-    if (ReadSelection(reopened, ui, file, false, QString()) != ReadStatus::Loaded)
-        return QStringLiteral("not read");
-    Refresh(reopened, ui);
-    if (test::dump(reopened.PfaecherSgr) != test::dump(m.PfaecherSgr))
-        return QStringLiteral("overview after opening:\n%1instead of\n%2")
-            .arg(test::dump(reopened.PfaecherSgr), test::dump(m.PfaecherSgr));
+    const QString reopened = test::reopenedOverview(m);
+    const QString shown = test::dump(m.PfaecherSgr);
+    if (reopened != shown)
+        return QStringLiteral("overview after opening:\n%1instead of\n%2").arg(reopened, shown);
     return {};
 }
 
