@@ -5,6 +5,8 @@
 #include "model/Model.h"
 #include "model/Settings.h"
 #include "rules/CoreRules.h"
+#include "rules/ExamOverview.h"
+#include "rules/ExamRules.h"
 
 namespace tamb {
 
@@ -55,14 +57,13 @@ void dropLanguage(Model &m, int row)
         return;
     if (m.Choice[Core][row])
         FreeCoreSlot(m, row);
-    if (m.Choice[Oral][row]) {
-        m.PfaecherSgr.setCell(3, 6, QString());
-        m.PfaecherSgr.setCell(4, 6, QString());
-    }
+    if (m.Choice[Oral][row])
+        RemoveOralRole(m, SubjectCount, row);
     for (int c = Taken; c <= HalfYear4; ++c)
         m.Choice[c][row] = false;
     for (auto &column : m.Grades)
         column[row] = 0;
+    ShowExamOverview(m);
 }
 
 } // namespace

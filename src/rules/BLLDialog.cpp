@@ -2,6 +2,8 @@
 
 #include "model/Model.h"
 #include "rules/Dispatch.h"
+#include "rules/ExamOverview.h"
+#include "rules/ExamRules.h"
 
 namespace tamb {
 
@@ -90,6 +92,8 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
     if (s.field < 0)
         m.view.afSemKCaption =
             QStringLiteral("Das Aufgabenfeld der besonderen Lernleistung ist noch nicht festgelegt");
+    // The main window shows the new name while the dialog stays open.
+    ShowExamOverview(m);
 }
 
 void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
@@ -120,11 +124,10 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
         // a written social-science subject.
         if (m.Choice[Oral][bll]) {
             condition = socialScienceWritten(m);
-            if (!condition) {
-                m.Choice[Oral][bll] = false;
-                m.FaecherSgr.setCell(3, bll, QString());
-                m.PfaecherSgr.setCell(4, 6, QString());
-            }
+            // As the oral rule takes the role away: the seminar gets its
+            // courses and grade back.
+            if (!condition)
+                RemoveOralRole(m, SubjectCount, bll);
         }
     }
     m.BLLField = quint8(item + 1);
@@ -135,10 +138,9 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
     if (m.ClickCol == 3 && m.Allowed[Oral][bll] && condition && !otherOralSubject(m, bll)) {
         m.Choice[Oral][bll] = true;
         m.FaecherSgr.setCell(3, bll, QStringLiteral(" m"));
-        m.PfaecherSgr.setCell(4, 6, QStringLiteral("   ") + m.SubjectText[0][bll]);
-        m.PfaecherSgr.setCell(3, 6, QStringLiteral(" m P"));
         MoveBLLGradeToOralExam(m);
     }
+    ShowExamOverview(m);
 }
 
 void BLLFormClose(Model &m, Interaction &ui, const BLLDialogState &s)
@@ -149,6 +151,9 @@ void BLLFormClose(Model &m, Interaction &ui, const BLLDialogState &s)
         m.SubjectText[0][bll] = m.FaecherSgr.cell(0, bll);
         m.view.afSemKVisible = true;
     }
+    // Closed without a form: no achievement, so no oral exam in it either.
+    if (bll > 0 && bll < SubjectCount && !m.Choice[Taken][bll] && m.Choice[Oral][bll])
+        RemoveOralRole(m, SubjectCount, bll);
     // The whole refresh: column 8, the count and the menus must follow a
     // choice that the dialog completed or broke.
     Refresh(m, ui);

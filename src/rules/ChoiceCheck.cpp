@@ -1,6 +1,7 @@
 #include "rules/ChoiceCheck.h"
 
 #include "model/Model.h"
+#include "rules/ExamOverview.h"
 
 namespace tamb {
 
@@ -141,7 +142,9 @@ int CheckChoice(Model &m, int count)
         mask += FaultWrittenCount;
     if (!HasWrittenForeignLanguage(m))
         mask += FaultWrittenLanguage;
-    if (CountChosen(m, count, Oral) == 0)
+    // An oral flag on a special learning achievement that is not chosen is
+    // no oral exam.
+    if (OralSubject(m) == 0)
         mask += FaultOral;
 
     int religionNotChosen = 0;

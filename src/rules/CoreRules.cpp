@@ -32,64 +32,7 @@ void showHint(Model &m, Interaction &ui, const QString &text)
 
 void removeCore(Model &m, Interaction &ui, int count, int row)
 {
-    if (row != German && row != Maths) {
-        const bool wasWritten = m.Choice[Written][row];
-        FreeCoreSlot(m, row);
-        switch (row) {
-        case 6: case 7: case 8:
-        case 12: case 13: case 14: case 16: case 17: case 18: case 19:
-            // The courses stay, now as two-hour courses.
-            for (int h = 1; h <= 4; ++h)
-                if (m.Choice[h + 3][row])
-                    m.FaecherSgr.setCell(h + 3, row, QStringLiteral("2"));
-            m.Choice[Core][row] = false;
-            m.FaecherSgr.setCell(1, row, QString());
-            break;
-        case SocialStudies:
-            SetCourse(m, row, 1, QStringLiteral(" 2"));
-            ClearCourse(m, row, 2);
-            ClearCourse(m, row, 3);
-            SetCourse(m, row, 4, QStringLiteral(" 2"));
-            break;
-        case Geography:
-            ClearCourse(m, row, 1);
-            SetCourse(m, row, 2, QStringLiteral(" 2"));
-            SetCourse(m, row, 3, QStringLiteral(" 2"));
-            ClearCourse(m, row, 4);
-            break;
-        case Economics:
-            // Geographie and Gemeinschaftskunde get their second course back.
-            SetCourse(m, Geography, 2, QStringLiteral(" 2"));
-            SetCourse(m, SocialStudies, 4, QStringLiteral(" 2"));
-            for (int r : {Geography, SocialStudies}) {
-                m.Allowed[Oral][r] = true;
-                if (!m.Choice[Oral][r]) // keep the mark of the oral subject
-                    m.FaecherSgr.setCell(3, r, QString());
-            }
-            for (int c = Taken; c <= HalfYear4; ++c)
-                m.Choice[c][row] = false;
-            m.Allowed[Written][row] = false;
-            m.Allowed[Oral][row] = false;
-            for (int col = 3; col <= 8; ++col)
-                m.FaecherSgr.setCell(col, row, QString());
-            ClearCourseGrades(m, row);
-            break;
-        default: // languages keep their courses and texts
-            break;
-        }
-        // No longer core, no longer written.
-        m.Choice[Core][row] = false;
-        m.Choice[Written][row] = false;
-        m.FaecherSgr.setCell(1, row, QString());
-        m.FaecherSgr.setCell(2, row, QString());
-        if (wasWritten)
-            WithdrawOralWithoutSocialWritten(m, count, row);
-        for (int h = 1; h <= 4; ++h)
-            m.Grades[h][row] &= quint8(~ExamResult);
-        const int exam = ExamGradeColumn(count, 2);
-        for (int c = 1; c <= 3; ++c)
-            m.Grades[c][exam] = 0;
-    }
+    RemoveCoreRole(m, count, row);
     if (CountChosen(m, count, Core) == 5)
         showHint(m, ui, QStringLiteral("schon ") + QString::number(5)
                             + QStringLiteral(" Kernfächer gewählt!"));
@@ -126,6 +69,8 @@ void addCore(Model &m, Interaction &ui, int count, int row, int coreCount)
             for (int other = 12; other <= 14; ++other) {
                 if (other == row || !m.Choice[Taken][other])
                     continue;
+                if (m.Choice[Oral][other])
+                    RemoveOralRole(m, count, other);
                 for (int c = Core; c <= HalfYear4; ++c)
                     m.Choice[c][other] = false;
                 for (int col = 1; col <= 8; ++col)
@@ -136,7 +81,6 @@ void addCore(Model &m, Interaction &ui, int count, int row, int coreCount)
     }
     if (slot > 0) {
         m.CoreSlots[slot] = quint8(row);
-        m.PfaecherSgr.setCell(1, slot, QStringLiteral("   ") + m.name(row));
         m.Choice[Taken][row] = true;
         m.Choice[Core][row] = true;
     }
@@ -168,6 +112,70 @@ void CoreRule(Model &m, Interaction &ui, int count, int row)
         addCore(m, ui, count, row, coreCount);
 }
 
+void RemoveCoreRole(Model &m, int count, int row)
+{
+    if (row < 1 || row >= count || row == German || row == Maths)
+        return;
+    const bool wasWritten = m.Choice[Written][row];
+    FreeCoreSlot(m, row);
+    switch (row) {
+    case 6: case 7: case 8:
+    case 12: case 13: case 14: case 16: case 17: case 18: case 19:
+        // The courses stay, now as two-hour courses.
+        for (int h = 1; h <= 4; ++h)
+            if (m.Choice[h + 3][row])
+                m.FaecherSgr.setCell(h + 3, row, QStringLiteral("2"));
+        m.Choice[Core][row] = false;
+        m.FaecherSgr.setCell(1, row, QString());
+        break;
+    case SocialStudies:
+        SetCourse(m, row, 1, QStringLiteral(" 2"));
+        ClearCourse(m, row, 2);
+        ClearCourse(m, row, 3);
+        SetCourse(m, row, 4, QStringLiteral(" 2"));
+        break;
+    case Geography:
+        ClearCourse(m, row, 1);
+        SetCourse(m, row, 2, QStringLiteral(" 2"));
+        SetCourse(m, row, 3, QStringLiteral(" 2"));
+        ClearCourse(m, row, 4);
+        break;
+    case Economics:
+        // Geographie and Gemeinschaftskunde get their second course back.
+        SetCourse(m, Geography, 2, QStringLiteral(" 2"));
+        SetCourse(m, SocialStudies, 4, QStringLiteral(" 2"));
+        for (int r : {Geography, SocialStudies}) {
+            m.Allowed[Oral][r] = true;
+            if (!m.Choice[Oral][r]) // keep the mark of the oral subject
+                m.FaecherSgr.setCell(3, r, QString());
+        }
+        if (m.Choice[Oral][row])
+            RemoveOralRole(m, count, row);
+        for (int c = Taken; c <= HalfYear4; ++c)
+            m.Choice[c][row] = false;
+        m.Allowed[Written][row] = false;
+        m.Allowed[Oral][row] = false;
+        for (int col = 3; col <= 8; ++col)
+            m.FaecherSgr.setCell(col, row, QString());
+        ClearCourseGrades(m, row);
+        break;
+    default: // languages keep their courses and texts
+        break;
+    }
+    // No longer core, no longer written.
+    m.Choice[Core][row] = false;
+    m.Choice[Written][row] = false;
+    m.FaecherSgr.setCell(1, row, QString());
+    m.FaecherSgr.setCell(2, row, QString());
+    if (wasWritten)
+        WithdrawOralWithoutSocialWritten(m, count, row);
+    for (int h = 1; h <= 4; ++h)
+        m.Grades[h][row] &= quint8(~ExamResult);
+    const int exam = ExamGradeColumn(count, 2);
+    for (int c = 1; c <= 3; ++c)
+        m.Grades[c][exam] = 0;
+}
+
 void FourHourQuestion(Model &m, Interaction &ui, int, int row)
 {
     if (!m.Choice[Taken][row])
@@ -176,9 +184,11 @@ void FourHourQuestion(Model &m, Interaction &ui, int, int row)
                          + m.name(row) + QStringLiteral(" den 4-stündigen Kurs besuchen?");
     if (ui.messageBox(BoxKind::Confirmation, text, Buttons::YesNo) != Answer::Yes)
         return;
+    // Only the courses taken get four hours: Gemeinschaftskunde and
+    // Geographie have two of their four half-years.
     const QString four = QStringLiteral("4");
     for (int h = 1; h <= 4; ++h)
-        if (row == SocialStudies || row == Geography || m.Choice[h + 3][row])
+        if (m.Choice[h + 3][row])
             m.FaecherSgr.setCell(h + 3, row, four);
 }
 
@@ -190,21 +200,12 @@ void FreeCoreSlot(Model &m, int row)
             slot = k;
     if (slot == 0)
         return;
-    TextGrid &p = m.PfaecherSgr;
     m.CoreSlots[slot] = 0;
-    p.setCell(1, slot, QString());
-    p.setCell(4, slot, QString());
 
+    // The overview follows the slots at the refresh.
     auto moveUp = [&](int from) {
-        const int to = from - 1;
-        const int subject = m.CoreSlots[from];
-        m.CoreSlots[to] = quint8(subject);
-        p.setCell(1, to, p.cell(1, from));
-        if (m.Choice[Written][subject])
-            p.setCell(4, to, p.cell(4, from));
+        m.CoreSlots[from - 1] = m.CoreSlots[from];
         m.CoreSlots[from] = 0;
-        p.setCell(1, from, QString());
-        p.setCell(4, from, QString());
     };
     // Slot 3 takes only a language, slot 4 a language or a science.
     if (slot == 3) {

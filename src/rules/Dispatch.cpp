@@ -5,6 +5,7 @@
 #include "rules/BlockIPreview.h"
 #include "rules/ChoiceCheck.h"
 #include "rules/CoreRules.h"
+#include "rules/ExamOverview.h"
 #include "rules/ExamRules.h"
 #include "rules/StudyGroups.h"
 #include "rules/SubjectRules.h"
@@ -52,6 +53,7 @@ void FaecherSgrMouseDown(Model &m, Interaction &ui, int col, int row)
 
 void RefreshChecks(Model &m, Interaction &)
 {
+    ShowExamOverview(m);
     SumWeeklyHours(m, SubjectCount);
     const int mask = CheckChoice(m, SubjectCount);
     ShowMessages(m, SubjectCount, mask);
@@ -60,6 +62,8 @@ void RefreshChecks(Model &m, Interaction &)
 void Refresh(Model &m, Interaction &)
 {
     const int count = SubjectCount;
+    // The overview and the core slots follow the roles before the check reads them.
+    ShowExamOverview(m);
     SumWeeklyHours(m, count);
     const int mask = CheckChoice(m, count);
     ShowMessages(m, count, mask);

@@ -14,21 +14,12 @@ namespace {
 const QString Letter_f = QStringLiteral("f");
 const QString Letter_g = QStringLiteral("g");
 const QString Letter_n = QStringLiteral("n");
-const QString Indent = QStringLiteral("   ");
 
 void showHint(Model &m, Interaction &ui, const QString &text)
 {
     ui.beep();
     m.view.hint = text;
     m.view.hintShown = true;
-}
-
-int coreSlotOf(const Model &m, int row)
-{
-    for (int k = 3; k <= 5; ++k)
-        if (m.CoreSlots[k] == row)
-            return k;
-    return 0;
 }
 
 // Walk the social-science rows from the first one: is one of them written?
@@ -40,29 +31,16 @@ bool socialSubjectWritten(const Model &m, int count)
     return r < count && m.field(r) == Letter_g && m.Choice[Written][r];
 }
 
+// The exam overview follows the flags at the refresh (ShowExamOverview).
 void markOral(Model &m, int row)
 {
     m.FaecherSgr.setCell(3, row, QStringLiteral(" m"));
-    m.PfaecherSgr.setCell(4, 6, Indent + m.name(row));
-    m.PfaecherSgr.setCell(3, 6, QStringLiteral(" m P"));
 }
 
-void addWritten(Model &m, int row, int writtenCount)
+void addWritten(Model &m, int row)
 {
     m.Choice[Written][row] = true;
     m.FaecherSgr.setCell(2, row, QStringLiteral(" s"));
-    const int slot = coreSlotOf(m, row);
-    if (slot > 0)
-        m.PfaecherSgr.setCell(4, slot, Indent + m.name(row));
-    if (writtenCount == 3) {
-        // Four written subjects: the core slot left over is marked.
-        for (int k = 3; k <= 5; ++k) {
-            if (!m.Choice[Written][m.CoreSlots[k]]) {
-                m.PfaecherSgr.setCell(4, k, QStringLiteral(" -----"));
-                break;
-            }
-        }
-    }
 }
 
 void removeWritten(Model &m, int count, int row)
@@ -74,9 +52,6 @@ void removeWritten(Model &m, int count, int row)
         m.Grades[c][exam] = 0;
     m.FaecherSgr.setCell(2, row, QString());
     m.Choice[Written][row] = false;
-    const int slot = coreSlotOf(m, row);
-    if (slot > 0)
-        m.PfaecherSgr.setCell(4, slot, QString());
     WithdrawOralWithoutSocialWritten(m, count, row);
 }
 
@@ -98,7 +73,7 @@ void WrittenRule(Model &m, Interaction &ui, int count, int row)
         // The fourth written subject must be a foreign language unless one
         // is written already; refused without a word.
         if (!(writtenCount == 3 && m.field(row) != Letter_f && !languageWritten))
-            addWritten(m, row, writtenCount);
+            addWritten(m, row);
     } else if (m.Choice[Written][row] && row != 1 && row != 15) {
         removeWritten(m, count, row);
         --writtenCount;
@@ -170,8 +145,6 @@ void OralRule(Model &m, Interaction &ui, int count, int row)
 
 void RemoveOralRole(Model &m, int count, int row)
 {
-    m.PfaecherSgr.setCell(2, 6, QString());
-    m.PfaecherSgr.setCell(4, 6, QString());
     m.Choice[Oral][row] = false;
     m.FaecherSgr.setCell(3, row, QString());
     m.Grades[4][row] &= quint8(~ExamResult);
@@ -200,10 +173,8 @@ void WithdrawOralWithoutSocialWritten(Model &m, int count, int row)
     const bool social = oral >= FindField(m, count, Letter_g) && oral <= FindField(m, count, Letter_n);
     if (social || m.BLLField == 2 || !m.Choice[Oral][oral])
         return;
-    m.Choice[Oral][oral] = false;
-    m.FaecherSgr.setCell(3, oral, QString());
-    m.PfaecherSgr.setCell(2, 6, QString());
-    m.PfaecherSgr.setCell(4, 6, QString());
+    // The whole oral role goes: mark, exam grades, the BLL's own grade.
+    RemoveOralRole(m, count, oral);
 }
 
 } // namespace tamb

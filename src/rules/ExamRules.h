@@ -11,7 +11,8 @@ void WrittenRule(Model &m, Interaction &ui, int count, int row);
 void OralRule(Model &m, Interaction &ui, int count, int row);
 
 // Takes the oral role away from `row` (the oral rule's removing step):
-// overview, flag, cell, exam grades; the BLL gets its total grade back.
+// flag, cell, exam grades; the BLL gets its total grade back. Every rule
+// that takes the role away calls it.
 void RemoveOralRole(Model &m, int count, int row);
 // A written subject of the social-science field `row` has gone: an oral
 // subject that needed it loses its role.

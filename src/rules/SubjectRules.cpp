@@ -39,12 +39,18 @@ const QString PlainTwo = QStringLiteral("2");
 const QString SingleTwo = QStringLiteral("  2");
 const QString RestoredTwo = QStringLiteral("   2");
 const QString Blocked = QStringLiteral(" ¤");
-const QString Placeholder = QStringLiteral(" -----");
 
 void clearCells(Model &m, int row, int from, int to)
 {
     for (int col = from; col <= to; ++col)
         m.FaecherSgr.setCell(col, row, QString());
+}
+
+// A subject that goes loses its oral role the one way, grades included.
+void dropOralRole(Model &m, int row)
+{
+    if (m.Choice[Oral][row])
+        RemoveOralRole(m, SubjectCount, row);
 }
 
 void clearFlags(Model &m, int row)
@@ -97,14 +103,9 @@ void exchangeReligion(Model &m, int row)
         return;
     if (old > 0) {
         const bool wasWritten = m.Choice[Written][old];
-        if (m.Choice[Core][old]) {
+        if (m.Choice[Core][old])
             m.CoreSlots[5] = 0;
-            m.PfaecherSgr.setCell(1, 5, QString());
-        }
-        if (wasWritten)
-            m.PfaecherSgr.setCell(4, 5, QString());
-        if (m.Choice[Oral][old])
-            m.PfaecherSgr.setCell(4, 6, QString());
+        dropOralRole(m, old);
         clearFlags(m, old);
         clearCells(m, old, 1, 8);
         ClearCourseGrades(m, old);
@@ -176,7 +177,7 @@ void dropSocialSubject(Model &m, int row, int extraHalfYear, int defaultA, int d
         return;
     }
     if (m.Choice[Oral][row]) {
-        m.Choice[Oral][row] = false;
+        RemoveOralRole(m, SubjectCount, row);
         m.Choice[extraCol][row] = false;
         m.Allowed[Oral][row] = false;
         m.FaecherSgr.setCell(extraCol, row, QString());
@@ -197,17 +198,10 @@ void dropSubject(Model &m, int row)
 {
     const int count = SubjectCount;
     const bool fixedCore = row == German || row == Maths;
-    if (!fixedCore && m.Choice[Core][row]) {
-        m.Choice[Core][row] = false;
-        m.FaecherSgr.setCell(1, row, QString());
-        FreeCoreSlot(m, row);
-    }
+    if (!fixedCore && m.Choice[Core][row])
+        RemoveCoreRole(m, count, row);
     if (!fixedCore && m.Choice[Written][row]) {
         m.FaecherSgr.setCell(2, row, QString());
-        // Slot 5 keeps the name of a subject that is still written there.
-        const int slot5 = m.CoreSlots[5];
-        if (slot5 == 0 || slot5 == row || !m.Choice[Written][slot5])
-            m.PfaecherSgr.setCell(4, 5, QString());
         m.Choice[Written][row] = false;
         WithdrawOralWithoutSocialWritten(m, count, row);
     }
@@ -216,6 +210,7 @@ void dropSubject(Model &m, int row)
     case 2: case 3: case 4: case FourthLanguage:
         if (!m.Allowed[0][row])
             break;
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 1, 8);
         ClearCourseGrades(m, row);
@@ -231,8 +226,7 @@ void dropSubject(Model &m, int row)
             setAllCourses(m, partner, Two);
         }
         // No exam in a subject that is no longer taken.
-        if (m.Choice[Oral][row])
-            RemoveOralRole(m, count, row);
+        dropOralRole(m, row);
         clearAllCourses(m, row);
         m.Choice[Taken][row] = false;
         break;
@@ -248,6 +242,7 @@ void dropSubject(Model &m, int row)
         dropSocialSubject(m, row, 2, 1, 4);
         break;
     case Economics:
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 1, 8);
         ClearCourseGrades(m, row);
@@ -263,18 +258,8 @@ void dropSubject(Model &m, int row)
         }
         break;
     case Protestant: case Catholic:
-        if (m.Choice[Core][row]) {
-            m.FaecherSgr.setCell(1, row, QString());
-            m.PfaecherSgr.setCell(1, 5, QString());
-        }
-        if (m.Choice[Written][row]) {
-            m.FaecherSgr.setCell(2, row, QString());
-            m.PfaecherSgr.setCell(4, 5, QString());
-        }
-        if (m.Choice[Oral][row]) {
-            m.FaecherSgr.setCell(3, row, QString());
-            m.PfaecherSgr.setCell(4, 6, QString());
-        }
+        // Core and written role went above.
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 1, 7);
         m.Choice[Taken][Ethics] = true;
@@ -283,8 +268,7 @@ void dropSubject(Model &m, int row)
     case Ethics:
         // Ethik cannot be dropped: it loses its exam roles and stays with
         // its two-hour courses; religion loses any courses left over.
-        if (m.Choice[Oral][row])
-            RemoveOralRole(m, count, row);
+        dropOralRole(m, row);
         for (int r : {Protestant, Catholic}) {
             clearAllCourses(m, r);
             ClearCourseGrades(m, r);
@@ -293,6 +277,7 @@ void dropSubject(Model &m, int row)
         setAllCourses(m, row, Two);
         break;
     case Physics: case Chemistry: case Biology:
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 1, 1);
         if (m.Allowed[Written][row])
@@ -307,15 +292,14 @@ void dropSubject(Model &m, int row)
         }
         break;
     case Sport:
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 1, 7);
         break;
     case Achievement: {
+        // The oral role goes first: it may give the seminar its courses back.
+        dropOralRole(m, row);
         m.Choice[Taken][row] = false;
-        if (m.Choice[Oral][row]) {
-            m.Choice[Oral][row] = false;
-            m.PfaecherSgr.setCell(4, 6, QString());
-        }
         const QString plainName = QStringLiteral("Bes. Lernleistung");
         m.SubjectText[0][row] = plainName;
         m.FaecherSgr.setCell(0, row, plainName);
@@ -327,12 +311,12 @@ void dropSubject(Model &m, int row)
     }
     case 21: case 22: case 23: case 24: case 26: case 27: case 28: case ElectiveLanguage:
         // The elective language may be the oral subject: its mark goes too.
-        if (m.Choice[Oral][row])
-            RemoveOralRole(m, count, row);
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 4, 8);
         break;
     case ComputerScience:
+        dropOralRole(m, row);
         clearFlags(m, row);
         clearCells(m, row, 4, 8);
         m.FaecherSgr.setCell(3, row, QString());
@@ -432,6 +416,7 @@ void addCourses(Model &m, int col, int row)
 void removeSportCourse(Model &m, int halfYear)
 {
     const int row = Sport;
+    const bool core = m.Choice[Core][row];
     const bool written = m.Choice[Written][row];
     const bool oral = m.Choice[Oral][row];
     m.Choice[Taken][row] = false;
@@ -439,41 +424,20 @@ void removeSportCourse(Model &m, int halfYear)
         ClearCourse(m, row, halfYear);
         m.Grades[halfYear][row] = 0;
     } else {
+        // An exam subject short of a course keeps none.
         for (int h : {3, 4}) {
             ClearCourse(m, row, h);
             m.Grades[h][row] = 0;
         }
-        if (written) {
-            m.Choice[Written][row] = false;
-            m.Choice[Oral][row] = false;
-            for (int h = 1; h <= 3; ++h)
-                ClearCourse(m, row, h);
-            clearCells(m, row, 2, 3);
-            m.PfaecherSgr.setCell(2, 4, QString());
-            if (m.PfaecherSgr.cell(5, 4) != Placeholder) {
-                m.PfaecherSgr.setCell(3, 4, QString());
-                m.PfaecherSgr.setCell(3, 5, QString());
-            }
-            // A written subject is a core subject; without courses it is
-            // no core subject either.
-            if (m.Choice[Core][row]) {
-                m.Choice[Core][row] = false;
-                m.FaecherSgr.setCell(1, row, QString());
-                FreeCoreSlot(m, row);
-            }
-        }
-        if (oral) {
-            m.Choice[Oral][row] = false;
-            for (int h = 1; h <= 3; ++h)
-                ClearCourse(m, row, h);
-            m.FaecherSgr.setCell(3, row, QString());
-            m.PfaecherSgr.setCell(2, 5, QString());
-            if (m.PfaecherSgr.cell(3, 5) != Placeholder) {
-                m.PfaecherSgr.setCell(3, 5, QString());
-                m.PfaecherSgr.setCell(3, 4, QString());
-            }
-        }
+        for (int h = 1; h <= 3; ++h)
+            ClearCourse(m, row, h);
+        m.Choice[Written][row] = false;
+        dropOralRole(m, row);
     }
+    // Sport short of a course is no core subject either: the slot is freed
+    // as the core rule frees it, and the courses left become two-hour ones.
+    if (core)
+        RemoveCoreRole(m, SubjectCount, row);
     if (m.Allowed[Written][row])
         m.FaecherSgr.setCell(2, row, QString());
     m.FaecherSgr.setCell(3, row, QString());
@@ -490,7 +454,7 @@ void removeCourses(Model &m, int col, int row)
             break;
         m.Choice[col][row] = false;
         m.Allowed[Oral][row] = false;
-        m.Choice[Oral][row] = false;
+        dropOralRole(m, row);
         m.FaecherSgr.setCell(3, row, Blocked);
         m.FaecherSgr.setCell(col, row, QString());
         m.Grades[h][row] = 0;
@@ -505,9 +469,9 @@ void removeCourses(Model &m, int col, int row)
         ClearCourse(m, row, first);
         ClearCourse(m, row, first + 1);
         // The elective language may be the oral subject: not without courses.
-        if (m.Choice[Oral][row] && !m.Choice[HalfYear1][row] && !m.Choice[HalfYear2][row]
+        if (!m.Choice[HalfYear1][row] && !m.Choice[HalfYear2][row]
             && !m.Choice[HalfYear3][row] && !m.Choice[HalfYear4][row])
-            RemoveOralRole(m, SubjectCount, row);
+            dropOralRole(m, row);
         break;
     case ComputerScience:
         ClearCourse(m, row, 3);

@@ -400,7 +400,9 @@ void TestCli::courseTableCells()
     QCOMPARE(row(exams, 3).at(4).toString(), QStringLiteral("   Englisch"));
     QCOMPARE(row(exams, 4).at(4).toString(), QStringLiteral("   Physik"));
     QCOMPARE(row(exams, 5).at(1).toString(), QStringLiteral("   Geschichte"));
-    QCOMPARE(row(exams, 5).at(4).toString(), QStringLiteral("   -------"));
+    // After opening the overview follows the roles as after clicks: the
+    // unwritten core slot of four written subjects shows " -----".
+    QCOMPARE(row(exams, 5).at(4).toString(), QStringLiteral(" -----"));
     QCOMPARE(row(exams, 6).at(3).toString(), QStringLiteral(" m P"));
     QCOMPARE(row(exams, 6).at(4).toString(), QStringLiteral("   ev. Religion"));
 

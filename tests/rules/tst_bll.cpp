@@ -231,6 +231,11 @@ void TestBLL::oralSubject()
 
     QCOMPARE(m.Choice[Oral][BLL], oral);
     QCOMPARE(m.FaecherSgr.cell(3, BLL), oral ? QStringLiteral(" m") : QString());
+    // The achievement is the oral exam once it is chosen, when the dialog
+    // closes with its form: the overview names it from then on.
+    ScriptedInteraction ui;
+    BLLFormClose(m, ui, s);
+    QCOMPARE(m.Choice[Oral][BLL], oral);
     if (oral) {
         QVERIFY(m.PfaecherSgr.cell(4, 6).startsWith(QStringLiteral("   ")));
         QCOMPARE(m.PfaecherSgr.cell(3, 6), QStringLiteral(" m P"));

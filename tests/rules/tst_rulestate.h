@@ -3,7 +3,10 @@
 // Compact views of the course table for the click rule tests.
 
 #include "TestSupport.h"
+#include "files/SelectionFile.h"
+#include "rules/Dispatch.h"
 
+#include <QBuffer>
 #include <QStringList>
 #include <initializer_list>
 #include <utility>
@@ -39,6 +42,23 @@ inline QString overview(const Model &m)
         parts << p.cell(1, k).trimmed() + u'/' + p.cell(4, k).trimmed();
     parts << p.cell(3, 6).trimmed() + u'/' + p.cell(4, 6).trimmed();
     return parts.join(u'|');
+}
+
+// The exam overview (every cell) after saving the choice and opening it again.
+inline QString reopenedOverview(const Model &m)
+{
+    Model saved = m;
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    WriteSelection(saved, file, false);
+    file.close();
+    file.open(QIODevice::ReadOnly);
+    Model reopened = m;
+    ScriptedInteraction ui;
+    if (ReadSelection(reopened, ui, file, false, QString()) != ReadStatus::Loaded)
+        return QStringLiteral("not read");
+    Refresh(reopened, ui);
+    return dump(reopened.PfaecherSgr);
 }
 
 using Cells = std::initializer_list<std::pair<int, int>>;
