@@ -30,6 +30,12 @@ void showHint(Model &m, Interaction &ui, const QString &text)
     m.view.hintShown = true;
 }
 
+} // namespace
+
+const QString CoreCountHint = QStringLiteral("schon 5 Kernfächer gewählt!");
+
+namespace {
+
 void removeCore(Model &m, Interaction &ui, int count, int row)
 {
     if (row != German && row != Maths) {
@@ -91,8 +97,7 @@ void removeCore(Model &m, Interaction &ui, int count, int row)
             m.Grades[c][exam] = 0;
     }
     if (CountChosen(m, count, Core) == 5)
-        showHint(m, ui, QStringLiteral("schon ") + QString::number(5)
-                            + QStringLiteral(" Kernfächer gewählt!"));
+        showHint(m, ui, CoreCountHint);
 }
 
 void addCore(Model &m, Interaction &ui, int count, int row, int coreCount)
