@@ -258,8 +258,6 @@ void TestHelp::linksAndPicturesResolve()
     static const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
     for (auto it = link.globalMatch(html); it.hasNext();) {
         const QUrl url(it.next().captured(1));
-        if (url.path().endsWith(QStringLiteral(".css")))
-            continue;
         const QString target = url.path().isEmpty() ? page : url.path();
         QVERIFY2(QFile::exists(QStringLiteral(":/help/") + target), qPrintable(target));
         if (url.hasFragment())
