@@ -115,6 +115,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_search->setAccessibleName(QStringLiteral("Suchen in allen Seiten"));
     m_results = new QListWidget(this);
     m_results->setObjectName(QStringLiteral("HilfeTreffer"));
+    m_results->setMaximumHeight(160);
     m_results->hide();
     m_contents = new QTreeWidget(this);
     m_contents->setObjectName(QStringLiteral("HilfeInhalt"));

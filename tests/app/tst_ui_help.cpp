@@ -155,6 +155,7 @@ private slots:
     void averageGradeTable();
     void messageAreaAndHintOpenExplanations_data();
     void messageAreaAndHintOpenExplanations();
+    void messageAreaSweep();
     void searchFindsEveryPage();
 };
 
@@ -407,6 +408,25 @@ void TestHelp::messageAreaAndHintOpenExplanations()
              QUrl(QStringLiteral("qrc:/help/meldungen.html#") + anchor));
     HelpWindow::current()->close();
     QTRY_VERIFY(!HelpWindow::current());
+}
+
+// Moving down the message area meets every message once, in its order.
+void TestHelp::messageAreaSweep()
+{
+    Started s;
+    auto *label = s.window->findChild<QLabel *>(QStringLiteral("Label1"));
+    const QString messages = s.window->model().view.messages;
+    QStringList expected;
+    for (const QString &line : MessageLines(messages))
+        expected << MessagesPage + u'#' + MessageExplanation(line);
+    QCOMPARE(expected.size(), 9);
+    QStringList met;
+    for (int y = 0; y < label->height(); ++y) {
+        const QString page = HelpWindow::messageExplanationAt(label, messages, QPoint(20, y));
+        if (!page.isEmpty() && (met.isEmpty() || met.last() != page))
+            met << page;
+    }
+    QCOMPARE(met, expected);
 }
 
 // The search finds every page by its own title words, and nothing for a

@@ -6,6 +6,7 @@
 #include "app/TTambFrm.h"
 #include "app/helpshots/ExamplePupil.h"
 #include "grades/ui/TNotenfrm.h"
+#include "widgets/GridView.h"
 #include "model/MainWindowLogic.h"
 #include "model/ScriptedInteraction.h"
 #include "model/Settings.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTranslator>
@@ -107,6 +109,17 @@ int main(int argc, char *argv[])
         settle();
         grades.FormActivate();
         save(&grades, QStringLiteral("noten.png"));
+
+        // A click on the header of half-year 4 starts its series.
+        QWidget *cells = grades.nFaecherSgr()->viewport();
+        const QPoint header(105 + 5 * 30 + 15, 10);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, header, cells->mapToGlobal(header), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(cells, &event);
+        }
+        save(&grades, QStringLiteral("noteneingabe.png"));
     }
     {
         MainWindow bll;
