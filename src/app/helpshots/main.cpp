@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTranslator>
@@ -97,6 +98,27 @@ int main(int argc, char *argv[])
         start.clicks(ExampleHalfWay);
         // The examination overview and the message area.
         save(start.window->centralWidget(), QStringLiteral("meldungen.png"), QRect(376, 2, 340, 562));
+    }
+    {
+        // A refused click with its hint: the tooltip is a window of its own,
+        // drawn over the main window where it stands.
+        MainWindow refused;
+        refused.clicks(0);
+        GridView *table = refused.window->faecherSgr();
+        const QPoint cell(105 + 2 * 20 + 10, 16 * 20 + 10);
+        refused.window->clickCourseTable(3, 16, table->viewport()->mapToGlobal(cell));
+        settle();
+        QPixmap shot = refused.window->grab();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QTipLabel") && w->isVisible()) {
+                QPainter painter(&shot);
+                painter.drawPixmap(w->pos() - refused.window->mapToGlobal(QPoint(0, 0)), w->grab());
+            }
+        }
+        const QPoint at = table->mapTo(refused.window.get(), QPoint(0, 0));
+        const QRect part(at.x(), at.y() + 13 * 20, 420, 8 * 20);
+        if (!shot.copy(part).save(QDir(outputDir).filePath(QStringLiteral("hinweis.png")), "PNG"))
+            failed = true;
     }
     {
         MainWindow done;
