@@ -213,6 +213,11 @@ void TTambFrm::buildWidgets()
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label1->setTextFormat(Qt::PlainText);
     m_label1->setWordWrap(true);
+    m_label1->setCursor(Qt::WhatsThisCursor);
+    m_label1->setToolTip(QStringLiteral("Klick auf eine Meldung: ihre Erklärung in der Hilfe"));
+    for (QObject *explained : {static_cast<QObject *>(m_label1), static_cast<QObject *>(m_faecherSgr),
+                               static_cast<QObject *>(m_faecherSgr->viewport())})
+        explained->installEventFilter(this);
 
     m_bevel2 = new QFrame(central);
     m_bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -383,7 +388,10 @@ void TTambFrm::showHint(const QPoint &globalPos)
     if (!m_model.view.hintShown || globalPos.isNull())
         return;
     // Stays while the mouse is over the table; the next click switches it off.
-    QToolTip::showText(globalPos, shownText(m_model.view.hint), m_faecherSgr,
+    QString hint = shownText(m_model.view.hint);
+    if (!HelpWindow::hintExplanation(m_model.view.hint).isEmpty())
+        hint += QStringLiteral("\n\n") + HelpWindow::HintOffer;
+    QToolTip::showText(globalPos, hint, m_faecherSgr,
                        m_faecherSgr->rect(), 30000);
 }
 
@@ -467,6 +475,8 @@ void TTambFrm::releaseChildWindows()
 
 bool TTambFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (explainInHelp(watched, event))
+        return true;
     if (watched == m_agStdEd && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         hoursEditorKey(key->key(), key->text());

@@ -88,6 +88,8 @@ private:
     void buildMenus();
     void applyNoticeState();
     void showHint(const QPoint &globalPos);
+    // A click on a message, or F1 over it or over a refusal hint, opens its explanation.
+    bool explainInHelp(QObject *watched, QEvent *event);
     void openBLLDialog();
     void openSettingsDialog();
     void openGradesWindow();

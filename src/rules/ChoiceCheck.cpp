@@ -97,6 +97,11 @@ bool continuationLine(int bit)
 
 } // namespace
 
+QString FaultMessage(int bit)
+{
+    return messageLine(bit);
+}
+
 const QString HoursFaultText = QStringLiteral(
     "Nach § 10 NGVO sind in den vier Halbjahren \r\n"
     "durchschnittlich mindestens 32 Wochen-\r\n"

@@ -30,6 +30,10 @@ void ShowMessages(Model &m, int count, int mask);
 // A foreign language (rows from 2 with field letter "f") is written.
 bool HasWrittenForeignLanguage(const Model &m);
 
+// The line of a fault bit 1 to 1024 as the message area shows it (bits 1
+// and 8 for one missing subject).
+QString FaultMessage(int bit);
+
 // The weekly-hours fault, shown alone and bold.
 extern const QString HoursFaultText;
 // The all-clear text, green.

@@ -30,12 +30,17 @@ void showHint(Model &m, Interaction &ui, const QString &text)
     m.view.hintShown = true;
 }
 
+} // namespace
+
+const QString CoreCountHint = QStringLiteral("schon 5 Kernfächer gewählt!");
+
+namespace {
+
 void removeCore(Model &m, Interaction &ui, int count, int row)
 {
     RemoveCoreRole(m, count, row);
     if (CountChosen(m, count, Core) == 5)
-        showHint(m, ui, QStringLiteral("schon ") + QString::number(5)
-                            + QStringLiteral(" Kernfächer gewählt!"));
+        showHint(m, ui, CoreCountHint);
 }
 
 void addCore(Model &m, Interaction &ui, int count, int row, int coreCount)

@@ -57,6 +57,19 @@ void removeWritten(Model &m, int count, int row)
 
 } // namespace
 
+const QString NotCoreHint =
+    QStringLiteral(" ist kein Kernfach und kann deshalb\n\rkein schriftliches Prüfungsfach sein!");
+const QString MustBeWrittenHint = QStringLiteral(" muss schriftliches Prüfungsfach sein!");
+const QString NoSocialExamHint = QStringLiteral(
+    "Es ist noch kein Prüfungsfach aus \n\rdem gesellschaftswissenschaftlichen\n\rAufgabenfeld gewählt!");
+const QString OtherOralHint = QStringLiteral(" schon als mündliches\n\rPrüfungfach gewählt!");
+
+QString WrittenCountHint(int written)
+{
+    return QStringLiteral("Schon ") + QString::number(written)
+        + QStringLiteral(" schriftliche Prüfungsfächer gewählt!");
+}
+
 void WrittenRule(Model &m, Interaction &ui, int count, int row)
 {
     if (row < 1 || row >= count)
@@ -65,8 +78,7 @@ void WrittenRule(Model &m, Interaction &ui, int count, int row)
     const bool languageWritten = HasWrittenForeignLanguage(m);
 
     if (!m.Choice[Core][row]) {
-        showHint(m, ui, m.name(row) + QStringLiteral(" ist kein Kernfach und kann deshalb\n\r")
-                            + QStringLiteral("kein schriftliches Prüfungsfach sein!"));
+        showHint(m, ui, m.name(row) + NotCoreHint);
         return;
     }
     if (writtenCount < 4 && !m.Choice[Written][row] && !m.Choice[Oral][row]) {
@@ -78,11 +90,10 @@ void WrittenRule(Model &m, Interaction &ui, int count, int row)
         removeWritten(m, count, row);
         --writtenCount;
     } else if (row == 1 || row == 15) {
-        showHint(m, ui, m.name(row) + QStringLiteral(" muss schriftliches Prüfungsfach sein!"));
+        showHint(m, ui, m.name(row) + MustBeWrittenHint);
     }
     if (writtenCount > 3)
-        showHint(m, ui, QStringLiteral("Schon ") + QString::number(writtenCount)
-                            + QStringLiteral(" schriftliche Prüfungsfächer gewählt!"));
+        showHint(m, ui, WrittenCountHint(writtenCount));
 }
 
 void OralRule(Model &m, Interaction &ui, int count, int row)
@@ -129,9 +140,7 @@ void OralRule(Model &m, Interaction &ui, int count, int row)
                 MoveBLLGradeToOralExam(m);
         }
         if (!condition)
-            showHint(m, ui, QStringLiteral("Es ist noch kein Prüfungsfach aus \n\r"
-                                           "dem gesellschaftswissenschaftlichen\n\r"
-                                           "Aufgabenfeld gewählt!"));
+            showHint(m, ui, NoSocialExamHint);
         return;
     }
 
@@ -139,8 +148,7 @@ void OralRule(Model &m, Interaction &ui, int count, int row)
         RemoveOralRole(m, count, row);
     const int other = NextChosen(m, 2, count, Oral);
     if (other >= 0 && other < count && m.Choice[Oral][other])
-        showHint(m, ui, m.name(other) + QStringLiteral(" schon als mündliches\n\r")
-                            + QStringLiteral("Prüfungfach gewählt!"));
+        showHint(m, ui, m.name(other) + OtherOralHint);
 }
 
 void RemoveOralRole(Model &m, int count, int row)

@@ -1,0 +1,164 @@
+// Draws the windows offscreen in the states the handbook shows and writes
+// them as the help's pictures: helpshots OUTPUT_FOLDER
+
+#include "app/ApplicationSetup.h"
+#include "app/TEinstellungenFrm.h"
+#include "app/TTambFrm.h"
+#include "app/helpshots/ExamplePupil.h"
+#include "grades/ui/TNotenfrm.h"
+#include "widgets/GridView.h"
+#include "model/MainWindowLogic.h"
+#include "model/ScriptedInteraction.h"
+#include "model/Settings.h"
+#include "rules/ui/TBLLFrm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTranslator>
+
+#include <memory>
+
+using namespace tamb;
+
+namespace {
+
+QString outputDir;
+bool failed = false;
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void save(QWidget *widget, const QString &name, const QRect &part = QRect())
+{
+    settle();
+    const QPixmap shot = part.isNull() ? widget->grab() : widget->grab(part);
+    const QString path = QDir(outputDir).filePath(name);
+    if (shot.isNull() || !shot.save(path, "PNG")) {
+        QTextStream(stderr) << "helpshots: " << path << " not written\n";
+        failed = true;
+    }
+}
+
+// A main window as a pupil finds it: the school's settings exist, so no
+// notice asks for them.
+struct MainWindow
+{
+    QTemporaryDir dir;
+    ScriptedInteraction ui;
+    std::unique_ptr<TTambFrm> window;
+
+    MainWindow()
+    {
+        Model settings;
+        BuildCatalog(settings);
+        settings.ProgDir = dir.path();
+        settings.SchoolName = QStringLiteral("Musterschule Musterstadt");
+        WriteSettings(settings);
+        StartOptions options;
+        options.ui = &ui;
+        options.screen = QSize(1280, 1024);
+        options.workingDirectory = dir.path();
+        window = std::make_unique<TTambFrm>(options);
+        window->show();
+        settle();
+    }
+    void clicks(int n = -1)
+    {
+        ClickExampleChoice(window->model(), ui, n);
+        window->refreshView();
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "helpshots OUTPUT_FOLDER\n";
+        return 64;
+    }
+    outputDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outputDir);
+    QTranslator qtTranslator;
+    SetUpApplication(qtTranslator);
+
+    {
+        MainWindow start;
+        save(start.window.get(), QStringLiteral("hauptfenster-start.png"));
+        start.clicks(ExampleHalfWay);
+        // The examination overview and the message area.
+        save(start.window->centralWidget(), QStringLiteral("meldungen.png"), QRect(376, 2, 340, 562));
+    }
+    {
+        // A refused click with its hint: the tooltip is a window of its own,
+        // drawn over the main window where it stands.
+        MainWindow refused;
+        refused.clicks(0);
+        GridView *table = refused.window->faecherSgr();
+        const QPoint cell(105 + 2 * 20 + 10, 16 * 20 + 10);
+        refused.window->clickCourseTable(3, 16, table->viewport()->mapToGlobal(cell));
+        settle();
+        QPixmap shot = refused.window->grab();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QTipLabel") && w->isVisible()) {
+                QPainter painter(&shot);
+                painter.drawPixmap(w->pos() - refused.window->mapToGlobal(QPoint(0, 0)), w->grab());
+            }
+        }
+        const QPoint at = table->mapTo(refused.window.get(), QPoint(0, 0));
+        const QRect part(at.x(), at.y() + 13 * 20, 420, 8 * 20);
+        if (!shot.copy(part).save(QDir(outputDir).filePath(QStringLiteral("hinweis.png")), "PNG"))
+            failed = true;
+    }
+    {
+        MainWindow done;
+        done.clicks();
+        save(done.window.get(), QStringLiteral("hauptfenster-fertig.png"));
+
+        EnterExampleGrades(done.window->model());
+        TNotenfrm grades(done.window->model(), done.ui, done.window.get());
+        grades.show();
+        settle();
+        grades.FormActivate();
+        save(&grades, QStringLiteral("noten.png"));
+
+        // A click on the header of half-year 4 starts its series.
+        QWidget *cells = grades.nFaecherSgr()->viewport();
+        const QPoint header(105 + 5 * 30 + 15, 10);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, header, cells->mapToGlobal(header), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(cells, &event);
+        }
+        save(&grades, QStringLiteral("noteneingabe.png"));
+    }
+    {
+        MainWindow bll;
+        TBLLFrm dialog(bll.window->model(), bll.ui, [&bll] { bll.window->refreshView(); },
+                       bll.window.get());
+        dialog.show();
+        settle();
+        dialog.ArtRGrClick(0);
+        dialog.AufgabenfeldRgrClick(1);
+        save(&dialog, QStringLiteral("bll.png"));
+    }
+    {
+        MainWindow school;
+        TEinstellungenFrm settings(school.window->model());
+        settings.show();
+        save(&settings, QStringLiteral("einstellungen.png"));
+        settings.hide();
+    }
+    return failed ? 1 : 0;
+}

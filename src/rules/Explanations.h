@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tamb {
+
+// Where the handbook explains what the message area and the refusal hints
+// say: anchors of its page of messages.
+extern const QString MessagesPage; // "meldungen.html"
+
+// The lines of the message area, one per fault, without their bullet.
+QStringList MessageLines(const QString &messages);
+// Anchor of the explanation of one line of the message area; empty when
+// the line is no text of the check.
+QString MessageExplanation(const QString &line);
+// Anchor of the explanation of a refusal hint; empty for any other text.
+QString HintExplanation(const QString &hint);
+
+} // namespace tamb
