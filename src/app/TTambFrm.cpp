@@ -3,6 +3,7 @@
 #include "widgets/GridView.h"
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
+#include "rules/ChoiceCheck.h"
 #include "rules/Dispatch.h"
 
 #include <QAction>
@@ -72,6 +73,19 @@ QString colorName(LabelColor color)
         break;
     }
     return QStringLiteral("#000000");
+}
+
+// Narrows a font (same size) until the wrapped text fits; the face at hand
+// may be wider than the one the area was made for.
+void fitToHeight(QFont &font, const QString &text, const QSize &area)
+{
+    for (int stretch = 100; stretch >= 80; stretch -= 4) {
+        font.setStretch(stretch);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, area.width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (needed.height() <= area.height())
+            return;
+    }
 }
 
 } // namespace
@@ -274,6 +288,8 @@ void TTambFrm::buildMenus()
     datei->addSeparator();
     m_speichernMenu = datei->addMenu(QStringLiteral("&Speichern"));
     m_speichernMenu->setObjectName(QStringLiteral("Speichern"));
+    // The separator after the last item shows too.
+    m_speichernMenu->setSeparatorsCollapsible(false);
     m_speichern = m_speichernMenu->menuAction();
     m_wahlspeichern = m_speichernMenu->addAction(QStringLiteral("&Wahl speichern    (*.tmd)"), this,
                                                  &TTambFrm::WahlspeichernClick);
@@ -312,17 +328,12 @@ void TTambFrm::refreshView()
     m_wostSgr->reload();
     m_kurszSgr->reload();
 
-    // The message area: a long list of faults shrinks until it fits the frame.
+    // The message area keeps one size of type; a long list of faults is set
+    // narrower until it fits the frame.
     const QString messages = shownText(v.messages);
-    QFont font = uiFont(v.messagesPointSize);
+    QFont font = uiFont(messagesPointSize() * v.messagesPointSize / 11);
     font.setBold(v.messagesBold);
-    while (font.pointSizeF() > 7) {
-        const QRect needed = QFontMetrics(font).boundingRect(
-            QRect(0, 0, m_label1->width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, messages);
-        if (needed.height() <= m_label1->height())
-            break;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
+    fitToHeight(font, messages, m_label1->size());
     m_label1->setFont(font);
     m_label1->setText(messages);
     m_label1->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(v.messagesColor)));
@@ -353,6 +364,28 @@ void TTambFrm::refreshView()
         m_agStdEd->hide();
     }
     applyNoticeState();
+}
+
+qreal TTambFrm::messagesPointSize()
+{
+    // 11 points where the face allows; a face with taller lines takes the
+    // largest size at which the longest list of faults fits, every time.
+    if (m_messagesPointSize > 0)
+        return m_messagesPointSize;
+    Model longest = m_model;
+    for (int r = 0; r < SubjectCount; ++r)
+        longest.Choice[Core][r] = longest.Choice[Written][r] = false;
+    ShowMessages(longest, SubjectCount, (FaultHours - 1) & ~FaultNoScience);
+    const QString text = shownText(longest.view.messages);
+    QFont font = uiFont(11);
+    for (; font.pointSizeF() > 7; font.setPointSizeF(font.pointSizeF() - 0.5)) {
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, m_label1->width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (needed.height() <= m_label1->height())
+            break;
+    }
+    m_messagesPointSize = font.pointSizeF();
+    return m_messagesPointSize;
 }
 
 void TTambFrm::applyNoticeState()

@@ -79,6 +79,7 @@ private:
     void buildWidgets();
     void buildMenus();
     void applyNoticeState();
+    qreal messagesPointSize();
     void showHint(const QPoint &globalPos);
     void openBLLDialog();
     void openSettingsDialog();
@@ -111,6 +112,8 @@ private:
     QLabel *m_einstPnl = nullptr;
     QPushButton *m_einstJaBtn = nullptr;
     QPushButton *m_einstNeinBtn = nullptr;
+
+    qreal m_messagesPointSize = 0;
 
     QAction *m_oeffnen = nullptr;
     QMenu *m_speichernMenu = nullptr;

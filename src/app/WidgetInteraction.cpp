@@ -1,12 +1,86 @@
 #include "app/WidgetInteraction.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tamb {
+
+namespace {
+
+// A message box centred over the window that asked, wide enough for its
+// caption and the buttons of its title bar.
+class CentredBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        const int wanted = WidgetInteraction::widthForCaption(windowTitle());
+        if (width() < wanted)
+            setFixedSize(wanted, height());
+        WidgetInteraction::centreOver(this, parentWidget());
+    }
+};
+
+} // namespace
+
+QWidget *WidgetInteraction::opener() const
+{
+    // The window that is in front asked; a popup or a box of our own is no opener.
+    QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible() && active->windowType() != Qt::Popup
+        && !qobject_cast<QMessageBox *>(active))
+        return active;
+    return m_parent;
+}
+
+void WidgetInteraction::centreOver(QWidget *dialog, const QWidget *opener)
+{
+    if (!opener)
+        return;
+    const QRect over = opener->window()->frameGeometry();
+    // The dialog's frame is not known before it is mapped: the opener's is a
+    // good guess.
+    const QMargins frame(opener->window()->geometry().left() - over.left(),
+                         opener->window()->geometry().top() - over.top(),
+                         over.right() - opener->window()->geometry().right(),
+                         over.bottom() - opener->window()->geometry().bottom());
+    QRect box(QPoint(), dialog->size().grownBy(frame));
+    box.moveCenter(over.center());
+    if (const QScreen *screen = opener->screen()) {
+        const QRect area = screen->availableGeometry();
+        box.moveRight(qMin(box.right(), area.right()));
+        box.moveBottom(qMin(box.bottom(), area.bottom()));
+        box.moveLeft(qMax(box.left(), area.left()));
+        box.moveTop(qMax(box.top(), area.top()));
+    }
+    dialog->move(box.topLeft());
+}
+
+int WidgetInteraction::widthForCaption(const QString &caption)
+{
+    // The title bar shows an icon, the caption and three buttons, each about
+    // as wide as the bar is high.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics fm(font);
+    return fm.horizontalAdvance(caption) + 4 * (fm.height() + 10);
+}
+
+void WidgetInteraction::backTo(QWidget *opener)
+{
+    if (!opener || !opener->isVisible())
+        return;
+    opener->window()->raise();
+    opener->window()->activateWindow();
+}
 
 QString WidgetInteraction::captionOf(BoxKind kind)
 {
@@ -32,7 +106,8 @@ void WidgetInteraction::beep()
 
 Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons buttons)
 {
-    QMessageBox box(m_parent);
+    QPointer<QWidget> asking = opener();
+    CentredBox box(asking);
     box.setWindowTitle(captionOf(kind));
     // The texts carry their own line breaks (LF CR or CR LF): one break each.
     QString shown = text;
@@ -74,6 +149,7 @@ Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons 
         box.setEscapeButton(cancel ? cancel : no);
     }
     box.exec();
+    backTo(asking);
     QAbstractButton *clicked = box.clickedButton();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
@@ -87,13 +163,17 @@ Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons 
 std::optional<QString> WidgetInteraction::inputQuery(const QString &title, const QString &prompt,
                                                      const QString &defaultText)
 {
-    QInputDialog dialog(m_parent);
+    QPointer<QWidget> asking = opener();
+    QInputDialog dialog(asking);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.setMinimumWidth(widthForCaption(title));
+    const int result = dialog.exec();
+    backTo(asking);
+    if (result != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
@@ -101,7 +181,7 @@ std::optional<QString> WidgetInteraction::inputQuery(const QString &title, const
 QString WidgetInteraction::openFileName(const QString &title, const QString &defaultSuffix,
                                        const QString &directory)
 {
-    QFileDialog dialog(m_parent, title, directory);
+    QFileDialog dialog(opener(), title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -113,7 +193,7 @@ QString WidgetInteraction::openFileName(const QString &title, const QString &def
 QString WidgetInteraction::saveFileName(const QString &title, const QString &directory,
                                         const QString &proposedName, const QString &filter)
 {
-    QFileDialog dialog(m_parent, title, directory);
+    QFileDialog dialog(opener(), title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Filters come as "description|pattern"; the dialog shows the description

@@ -25,6 +25,8 @@ namespace {
 // Frame of a Windows window that the given outer sizes include.
 constexpr int FrameWidth = 8;
 constexpr int FrameHeight = 34;
+// Least distance of a text from the window's right edge.
+constexpr int EdgeGap = 8;
 
 const QList<int> CoursesWidths = {GradeGrids::CoursesFirstColumn, 30, 30, 30, 30, 30, 30};
 
@@ -71,16 +73,31 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
         const QVariant background = index.data(Qt::BackgroundRole);
         if (background.canConvert<QColor>())
             painter->fillRect(option.rect, background.value<QColor>());
         painter->save();
-        painter->setFont(option.font);
+        painter->setFont(opt.font);
         painter->setPen(option.palette.color(QPalette::Text));
-        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        painter->drawText(option.rect.adjusted(TextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
     }
+
+    // The text and one free pixel on either side of it.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QFontMetrics fm(opt.font);
+        return QSize(TextLeft + fm.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 1,
+                     fm.height());
+    }
+
+private:
+    static constexpr int TextLeft = 2;
 };
 
 QFont pixelFont(int pixels, bool bold = false)
@@ -401,6 +418,10 @@ void TNotenfrm::showView()
 
     apply(m_notEingLbl, v.NotEingLbl);
     apply(m_fachnameLbl, v.FachnameLbl);
+    // A long title or subject name moves left rather than past the edge.
+    for (QLabel *label : {m_notEingLbl, m_fachnameLbl})
+        if (label->x() + label->width() > width() - EdgeGap)
+            label->move(qMax(EdgeGap, width() - EdgeGap - label->width()), label->y());
 
     for (int i = 1; i <= 6; ++i) {
         QLineEdit *edit = m_editors[i];
