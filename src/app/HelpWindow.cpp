@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -40,7 +41,7 @@ QPointer<HelpWindow> theHelp;
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Tamberon - Hilfe"));
-    resize(560, 620);
+    resize(QSize(560, 620).boundedTo(roomOnScreen(this)));
     m_browser = new QTextBrowser(this);
     m_browser->setOpenLinks(true);
     m_browser->setSearchPaths({QStringLiteral(":/help")});

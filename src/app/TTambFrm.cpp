@@ -1,6 +1,7 @@
 #include "app/TTambFrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
 #include "rules/ChoiceCheck.h"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolTip>
 
 namespace tamb {
@@ -117,10 +119,13 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
 
     FormCreate(m_model, *m_ui, screen.width(), screen.height(), workingDirectory);
 
-    setFixedSize(m_model.view.width - FrameWidth, 780 - FrameHeight);
-    // Centred on the screen, then moved to the top.
-    move(qMax(0, (screen.width() - m_model.view.width) / 2), 0);
+    fitWindow();
     refreshView();
+    // Centred on the screen, then moved to the top: the frame's top, so that
+    // the title bar stays on the screen.
+    const int frameWidth = frameGeometry().width() > width() ? frameGeometry().width()
+                                                             : m_model.view.width;
+    placeOnScreen(this, QPoint(qMax(0, (screen.width() - frameWidth) / 2), 0));
 }
 
 TTambFrm::~TTambFrm()
@@ -128,10 +133,31 @@ TTambFrm::~TTambFrm()
     releaseChildWindows();
 }
 
+void TTambFrm::fitWindow()
+{
+    // The contents keep their size; on a screen too small for them the
+    // window is as large as the screen allows and scrolls.
+    const int bar = menuBar()->sizeHint().height();
+    const QSize contents(m_model.view.width - FrameWidth, 780 - FrameHeight - bar);
+    m_contents->setFixedSize(contents);
+    QSize outer(contents.width(), contents.height() + bar);
+    const QSize room = roomOnScreen(this);
+    if (outer.width() > room.width() || outer.height() > room.height())
+        outer = outer.boundedTo(room);
+    if (size() != outer)
+        setFixedSize(outer);
+}
+
 void TTambFrm::buildWidgets()
 {
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("TambfrmScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(false);
+    setCentralWidget(scroll);
+    auto *central = new QWidget;
+    m_contents = central;
+    scroll->setWidget(central);
     QPalette pal = central->palette();
     central->setAutoFillBackground(true);
 
@@ -321,8 +347,8 @@ void TTambFrm::refreshView()
 {
     const MainView &v = m_model.view;
     setWindowTitle(v.title);
-    if (width() != v.width - FrameWidth)
-        setFixedWidth(v.width - FrameWidth);
+    if (m_contents->width() != v.width - FrameWidth)
+        fitWindow();
     m_faecherSgr->reload();
     m_pfaecherSgr->reload();
     m_wostSgr->reload();

@@ -77,6 +77,7 @@ protected:
 
 private:
     void buildWidgets();
+    void fitWindow();
     void buildMenus();
     void applyNoticeState();
     qreal messagesPointSize();
@@ -95,6 +96,7 @@ private:
     std::unique_ptr<WidgetInteraction> m_ownUi;
     Interaction *m_ui = nullptr;
 
+    QWidget *m_contents = nullptr;
     GridView *m_faecherSgr = nullptr;
     GridView *m_pfaecherSgr = nullptr;
     GridView *m_wostSgr = nullptr;

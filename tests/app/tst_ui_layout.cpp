@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,7 +108,11 @@ private:
     QRect shownPart(const QWidget *w) const
     {
         QRect part = inWindow(w, w->rect());
-        for (const QWidget *p = w->parentWidget(); p && p != m_window->parentWidget(); p = p->parentWidget()) {
+        for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+            // What a window scrolls to can be reached.
+            if (auto *scroll = qobject_cast<const QScrollArea *>(p->parentWidget());
+                scroll && scroll->viewport() == p)
+                break;
             part &= inWindow(p, p->rect());
             if (p == m_window)
                 break;

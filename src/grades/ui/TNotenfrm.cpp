@@ -1,6 +1,7 @@
 #include "grades/ui/TNotenfrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "grades/GradeEntry.h"
 #include "grades/Grades.h"
 #include "model/Interaction.h"
@@ -228,7 +229,7 @@ TNotenfrm::TNotenfrm(Model &model, Interaction &ui, QWidget *mainWindow)
     setFont(uiFont());
     setProperty("helpContext", 220);
     resize(OuterWidth - FrameWidth, OuterHeight - FrameHeight);
-    move(327, 121);
+    placeOnScreen(this, QPoint(OuterLeft, OuterTop));
     m_view.Rows = m_model.GridRows;
     buildWidgets();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TNotenfrm::focusWindowChanged);

@@ -1,6 +1,7 @@
 #include "rules/ui/TBLLFrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "model/Model.h"
 
 #include <QButtonGroup>
@@ -80,7 +81,7 @@ void TBLLFrm::FormShow()
 {
     if (QWidget *main = parentWidget()) {
         const QRect frame = main->frameGeometry();
-        move(frame.left() + 121, frame.top() + 480);
+        placeOnScreen(this, QPoint(frame.left() + 121, frame.top() + 480));
     }
     // The main window shows the result once the click that opened the
     // dialog is done.
