@@ -1,6 +1,8 @@
 #include "app/WidgetInteraction.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QScreen>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -22,11 +24,29 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event);
-        const int wanted = WidgetInteraction::widthForCaption(windowTitle());
-        if (width() < wanted)
-            setFixedSize(wanted, height());
         WidgetInteraction::centreOver(this, parentWidget());
     }
+
+    // Centred again once the window manager has framed the box, and when
+    // the box changes its size.
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QMessageBox::resizeEvent(event);
+        if (isVisible())
+            WidgetInteraction::centreOver(this, parentWidget());
+    }
+
+    void moveEvent(QMoveEvent *event) override
+    {
+        QMessageBox::moveEvent(event);
+        if (!m_framed && frameGeometry() != geometry()) {
+            m_framed = true;
+            WidgetInteraction::centreOver(this, parentWidget());
+        }
+    }
+
+private:
+    bool m_framed = false;
 };
 
 } // namespace
@@ -43,8 +63,15 @@ QWidget *WidgetInteraction::opener() const
 
 void WidgetInteraction::centreOver(QWidget *dialog, const QWidget *opener)
 {
-    if (!opener)
+    // A window not shown yet stands in the middle of the screen.
+    if (!opener || !opener->isVisible()) {
+        if (const QScreen *screen = dialog->screen()) {
+            QRect box(QPoint(), dialog->frameGeometry().size());
+            box.moveCenter(screen->availableGeometry().center());
+            dialog->move(box.topLeft());
+        }
         return;
+    }
     const QRect over = opener->window()->frameGeometry();
     // The dialog's frame is not known before it is mapped: the opener's is a
     // good guess.
@@ -148,6 +175,12 @@ Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons 
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel ? cancel : no);
     }
+    // Room for the caption: the box takes the width of its layout, which it
+    // builds anew with every button and icon, so this comes last.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForCaption(box.windowTitle()), 0, QSizePolicy::Fixed,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     backTo(asking);
     QAbstractButton *clicked = box.clickedButton();
