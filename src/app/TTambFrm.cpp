@@ -135,17 +135,36 @@ TTambFrm::~TTambFrm()
 
 void TTambFrm::fitWindow()
 {
-    // The contents keep their size; on a screen too small for them the
-    // window is as large as the screen allows and scrolls.
     const int bar = menuBar()->sizeHint().height();
-    const QSize contents(m_model.view.width - FrameWidth, 780 - FrameHeight - bar);
-    m_contents->setFixedSize(contents);
-    QSize outer(contents.width(), contents.height() + bar);
+    const int width = m_model.view.width - FrameWidth;
+    int height = 780 - FrameHeight - bar;
     const QSize room = roomOnScreen(this);
-    if (outer.width() > room.width() || outer.height() > room.height())
-        outer = outer.boundedTo(room);
+    // On a screen with less room the contents first give up the free strip
+    // below their lowest widget; then the window scrolls.
+    if (height + bar > room.height()) {
+        int lowest = 0;
+        for (const QWidget *w : m_contents->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            lowest = qMax(lowest, w->geometry().bottom() + 1);
+        height = qMax(qMin(height, room.height() - bar), qMin(height, lowest + 4));
+    }
+    m_contents->setFixedSize(width, height);
+    QSize outer(width, height + bar);
+    // A scroll bar stands beside the contents, not over them.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (outer.height() > room.height())
+        outer.rwidth() += scrollBar;
+    if (outer.width() > room.width())
+        outer.rheight() += scrollBar;
+    outer = outer.boundedTo(room);
     if (size() != outer)
         setFixedSize(outer);
+}
+
+void TTambFrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // The room on the screen is known once the window has its frame.
+    fitWindow();
 }
 
 void TTambFrm::buildWidgets()
