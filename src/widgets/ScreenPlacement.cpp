@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace tamb {
 
@@ -35,7 +36,13 @@ void place(QWidget *window, QPoint frameTopLeft)
     frame.moveBottom(qMin(frame.bottom(), area.bottom()));
     frame.moveLeft(qMax(frame.left(), area.left()));
     frame.moveTop(qMax(frame.top(), area.top()));
-    if (window->frameGeometry().topLeft() != frame.topLeft())
+    if (window->frameGeometry().topLeft() == frame.topLeft())
+        return;
+    // A window that is on the screen is moved by its frame explicitly: a
+    // plain move may place its inner area there instead.
+    if (QWindow *handle = window->windowHandle(); handle && window->isVisible())
+        handle->setFramePosition(frame.topLeft());
+    else
         window->move(frame.topLeft());
 }
 

@@ -476,7 +476,7 @@ void TNotenfrm::closeEvent(QCloseEvent *event)
     if (m_main) {
         const QScreen *screen = m_main->screen();
         const int screenWidth = screen ? screen->geometry().width() : m_main->width();
-        m_main->move((screenWidth - m_main->width()) / 2, m_main->y());
+        placeOnScreen(m_main, QPoint((screenWidth - m_main->width()) / 2, m_main->frameGeometry().top()));
     }
     QWidget::closeEvent(event);
 }
