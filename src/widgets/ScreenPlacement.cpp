@@ -40,7 +40,7 @@ void place(QWidget *window, QPoint frameTopLeft)
         return;
     // A window that is on the screen is moved by its frame explicitly: a
     // plain move may place its inner area there instead.
-    if (QWindow *handle = window->windowHandle(); handle && window->isVisible())
+    if (QWindow *handle = window->windowHandle(); handle && handle->isVisible())
         handle->setFramePosition(frame.topLeft());
     else
         window->move(frame.topLeft());
