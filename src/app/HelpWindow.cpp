@@ -2,6 +2,7 @@
 
 #include "rules/Explanations.h"
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -101,7 +102,7 @@ const QString HelpWindow::HintOffer = QStringLiteral("(F1: Erklärung in der Hil
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Tamberon - Hilfe"));
-    resize(860, 640);
+    resize(QSize(860, 640).boundedTo(roomOnScreen(this)));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HilfeText"));
     m_browser->setOpenLinks(true);

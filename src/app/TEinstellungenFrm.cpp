@@ -1,6 +1,7 @@
 #include "app/TEinstellungenFrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "model/ByteIO.h"
 
 #include <QButtonGroup>
@@ -70,7 +71,8 @@ TEinstellungenFrm::TEinstellungenFrm(Model &model, QWidget *parent)
     setFont(uiFont());
     buildWidgets();
     setFixedSize(696 - FrameWidth, 696 - FrameHeight);
-    move(197, 22);
+    // On a small screen moved so far that its title bar can be reached.
+    placeOnScreen(this, QPoint(197, 22));
 }
 
 TEinstellungenFrm::~TEinstellungenFrm() = default;

@@ -1,8 +1,10 @@
 #include "app/TTambFrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
+#include "rules/ChoiceCheck.h"
 #include "rules/Dispatch.h"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolTip>
 
 namespace tamb {
@@ -74,6 +77,19 @@ QString colorName(LabelColor color)
     return QStringLiteral("#000000");
 }
 
+// Narrows a font (same size) until the wrapped text fits; the face at hand
+// may be wider than the one the area was made for.
+void fitToHeight(QFont &font, const QString &text, const QSize &area)
+{
+    for (int stretch = 100; stretch >= 80; stretch -= 4) {
+        font.setStretch(stretch);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, area.width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (needed.height() <= area.height())
+            return;
+    }
+}
+
 } // namespace
 
 TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(parent)
@@ -103,10 +119,13 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
 
     FormCreate(m_model, *m_ui, screen.width(), screen.height(), workingDirectory);
 
-    setFixedSize(m_model.view.width - FrameWidth, 780 - FrameHeight);
-    // Centred on the screen, then moved to the top.
-    move(qMax(0, (screen.width() - m_model.view.width) / 2), 0);
+    fitWindow();
     refreshView();
+    // Centred on the screen, then moved to the top: the frame's top, so that
+    // the title bar stays on the screen.
+    const int frameWidth = frameGeometry().width() > width() ? frameGeometry().width()
+                                                             : m_model.view.width;
+    placeOnScreen(this, QPoint(qMax(0, (screen.width() - frameWidth) / 2), 0));
 }
 
 TTambFrm::~TTambFrm()
@@ -114,10 +133,50 @@ TTambFrm::~TTambFrm()
     releaseChildWindows();
 }
 
+void TTambFrm::fitWindow()
+{
+    const int bar = menuBar()->sizeHint().height();
+    const int width = m_model.view.width - FrameWidth;
+    int height = 780 - FrameHeight - bar;
+    const QSize room = roomOnScreen(this);
+    // On a screen with less room the contents first give up the free strip
+    // below their lowest widget; then the window scrolls.
+    if (height + bar > room.height()) {
+        int lowest = 0;
+        for (const QWidget *w : m_contents->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            lowest = qMax(lowest, w->geometry().bottom() + 1);
+        height = qMax(qMin(height, room.height() - bar), qMin(height, lowest + 4));
+    }
+    m_contents->setFixedSize(width, height);
+    QSize outer(width, height + bar);
+    // A scroll bar stands beside the contents, not over them.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (outer.height() > room.height())
+        outer.rwidth() += scrollBar;
+    if (outer.width() > room.width())
+        outer.rheight() += scrollBar;
+    outer = outer.boundedTo(room);
+    if (size() != outer)
+        setFixedSize(outer);
+}
+
+void TTambFrm::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // The room on the screen is known once the window has its frame.
+    fitWindow();
+}
+
 void TTambFrm::buildWidgets()
 {
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("TambfrmScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(false);
+    setCentralWidget(scroll);
+    auto *central = new QWidget;
+    m_contents = central;
+    scroll->setWidget(central);
     QPalette pal = central->palette();
     central->setAutoFillBackground(true);
 
@@ -279,6 +338,8 @@ void TTambFrm::buildMenus()
     datei->addSeparator();
     m_speichernMenu = datei->addMenu(QStringLiteral("&Speichern"));
     m_speichernMenu->setObjectName(QStringLiteral("Speichern"));
+    // The separator after the last item shows too.
+    m_speichernMenu->setSeparatorsCollapsible(false);
     m_speichern = m_speichernMenu->menuAction();
     m_wahlspeichern = m_speichernMenu->addAction(QStringLiteral("&Wahl speichern    (*.tmd)"), this,
                                                  &TTambFrm::WahlspeichernClick);
@@ -310,24 +371,19 @@ void TTambFrm::refreshView()
 {
     const MainView &v = m_model.view;
     setWindowTitle(v.title);
-    if (width() != v.width - FrameWidth)
-        setFixedWidth(v.width - FrameWidth);
+    if (m_contents->width() != v.width - FrameWidth)
+        fitWindow();
     m_faecherSgr->reload();
     m_pfaecherSgr->reload();
     m_wostSgr->reload();
     m_kurszSgr->reload();
 
-    // The message area: a long list of faults shrinks until it fits the frame.
+    // The message area keeps one size of type; a long list of faults is set
+    // narrower until it fits the frame.
     const QString messages = shownText(v.messages);
-    QFont font = uiFont(v.messagesPointSize);
+    QFont font = uiFont(messagesPointSize() * v.messagesPointSize / 11);
     font.setBold(v.messagesBold);
-    while (font.pointSizeF() > 7) {
-        const QRect needed = QFontMetrics(font).boundingRect(
-            QRect(0, 0, m_label1->width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, messages);
-        if (needed.height() <= m_label1->height())
-            break;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
+    fitToHeight(font, messages, m_label1->size());
     m_label1->setFont(font);
     m_label1->setText(messages);
     m_label1->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(v.messagesColor)));
@@ -358,6 +414,28 @@ void TTambFrm::refreshView()
         m_agStdEd->hide();
     }
     applyNoticeState();
+}
+
+qreal TTambFrm::messagesPointSize()
+{
+    // 11 points where the face allows; a face with taller lines takes the
+    // largest size at which the longest list of faults fits, every time.
+    if (m_messagesPointSize > 0)
+        return m_messagesPointSize;
+    Model longest = m_model;
+    for (int r = 0; r < SubjectCount; ++r)
+        longest.Choice[Core][r] = longest.Choice[Written][r] = false;
+    ShowMessages(longest, SubjectCount, (FaultHours - 1) & ~FaultNoScience);
+    const QString text = shownText(longest.view.messages);
+    QFont font = uiFont(11);
+    for (; font.pointSizeF() > 7; font.setPointSizeF(font.pointSizeF() - 0.5)) {
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, m_label1->width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (needed.height() <= m_label1->height())
+            break;
+    }
+    m_messagesPointSize = font.pointSizeF();
+    return m_messagesPointSize;
 }
 
 void TTambFrm::applyNoticeState()

@@ -81,12 +81,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWidgets();
+    void fitWindow();
     void buildMenus();
     void applyNoticeState();
+    qreal messagesPointSize();
     void showHint(const QPoint &globalPos);
     // A click on a message, or F1 over it or over a refusal hint, opens its explanation.
     bool explainInHelp(QObject *watched, QEvent *event);
@@ -104,6 +107,7 @@ private:
     std::unique_ptr<WidgetInteraction> m_ownUi;
     Interaction *m_ui = nullptr;
 
+    QWidget *m_contents = nullptr;
     GridView *m_faecherSgr = nullptr;
     GridView *m_pfaecherSgr = nullptr;
     GridView *m_wostSgr = nullptr;
@@ -121,6 +125,8 @@ private:
     QLabel *m_einstPnl = nullptr;
     QPushButton *m_einstJaBtn = nullptr;
     QPushButton *m_einstNeinBtn = nullptr;
+
+    qreal m_messagesPointSize = 0;
 
     QAction *m_oeffnen = nullptr;
     QMenu *m_speichernMenu = nullptr;

@@ -2,6 +2,7 @@
 #include "app/TTambFrm.h"
 
 #include "grades/ui/TNotenfrm.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QScreen>
 
@@ -21,8 +22,9 @@ void TTambFrm::openGradesWindow()
     // Side by side: the course table on the left, the grades on the right.
     const QScreen *shownOn = screen();
     const int screenWidth = shownOn ? shownOn->geometry().width() : TNotenfrm::OuterWidth;
-    move(0, y());
-    frm->move(screenWidth - TNotenfrm::OuterWidth, frm->y());
+    placeOnScreen(this, QPoint(0, frameGeometry().top()));
+    // Within the screen's free area, so that a screen of 1024 x 768 shows it whole.
+    placeOnScreen(frm, QPoint(screenWidth - TNotenfrm::OuterWidth, TNotenfrm::OuterTop));
     frm->show();
     frm->raise();
     frm->activateWindow();

@@ -1,12 +1,113 @@
 #include "app/WidgetInteraction.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QSpacerItem>
+#include <QScreen>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tamb {
+
+namespace {
+
+// A message box centred over the window that asked, wide enough for its
+// caption and the buttons of its title bar.
+class CentredBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        WidgetInteraction::centreOver(this, parentWidget());
+    }
+
+    // Centred again once the window manager has framed the box, and when
+    // the box changes its size.
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QMessageBox::resizeEvent(event);
+        if (isVisible())
+            WidgetInteraction::centreOver(this, parentWidget());
+    }
+
+    void moveEvent(QMoveEvent *event) override
+    {
+        QMessageBox::moveEvent(event);
+        if (!m_framed && frameGeometry() != geometry()) {
+            m_framed = true;
+            WidgetInteraction::centreOver(this, parentWidget());
+        }
+    }
+
+private:
+    bool m_framed = false;
+};
+
+} // namespace
+
+QWidget *WidgetInteraction::opener() const
+{
+    // The window that is in front asked; a popup or a box of our own is no opener.
+    QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible() && active->windowType() != Qt::Popup
+        && !qobject_cast<QMessageBox *>(active))
+        return active;
+    return m_parent;
+}
+
+void WidgetInteraction::centreOver(QWidget *dialog, const QWidget *opener)
+{
+    // A window not shown yet stands in the middle of the screen.
+    if (!opener || !opener->isVisible()) {
+        if (const QScreen *screen = dialog->screen()) {
+            QRect box(QPoint(), dialog->frameGeometry().size());
+            box.moveCenter(screen->availableGeometry().center());
+            dialog->move(box.topLeft());
+        }
+        return;
+    }
+    const QRect over = opener->window()->frameGeometry();
+    // The dialog's frame is not known before it is mapped: the opener's is a
+    // good guess.
+    const QMargins frame(opener->window()->geometry().left() - over.left(),
+                         opener->window()->geometry().top() - over.top(),
+                         over.right() - opener->window()->geometry().right(),
+                         over.bottom() - opener->window()->geometry().bottom());
+    QRect box(QPoint(), dialog->size().grownBy(frame));
+    box.moveCenter(over.center());
+    if (const QScreen *screen = opener->screen()) {
+        const QRect area = screen->availableGeometry();
+        box.moveRight(qMin(box.right(), area.right()));
+        box.moveBottom(qMin(box.bottom(), area.bottom()));
+        box.moveLeft(qMax(box.left(), area.left()));
+        box.moveTop(qMax(box.top(), area.top()));
+    }
+    dialog->move(box.topLeft());
+}
+
+int WidgetInteraction::widthForCaption(const QString &caption)
+{
+    // The title bar shows an icon, the caption and three buttons, each about
+    // as wide as the bar is high.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics fm(font);
+    return fm.horizontalAdvance(caption) + 4 * (fm.height() + 10);
+}
+
+void WidgetInteraction::backTo(QWidget *opener)
+{
+    if (!opener || !opener->isVisible())
+        return;
+    opener->window()->raise();
+    opener->window()->activateWindow();
+}
 
 QString WidgetInteraction::captionOf(BoxKind kind)
 {
@@ -32,7 +133,8 @@ void WidgetInteraction::beep()
 
 Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons buttons)
 {
-    QMessageBox box(m_parent);
+    QPointer<QWidget> asking = opener();
+    CentredBox box(asking);
     box.setWindowTitle(captionOf(kind));
     // The texts carry their own line breaks (LF CR or CR LF): one break each.
     QString shown = text;
@@ -73,7 +175,14 @@ Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons 
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel ? cancel : no);
     }
+    // Room for the caption: the box takes the width of its layout, which it
+    // builds anew with every button and icon, so this comes last.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForCaption(box.windowTitle()), 0, QSizePolicy::Fixed,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
+    backTo(asking);
     QAbstractButton *clicked = box.clickedButton();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
@@ -87,13 +196,17 @@ Answer WidgetInteraction::messageBox(BoxKind kind, const QString &text, Buttons 
 std::optional<QString> WidgetInteraction::inputQuery(const QString &title, const QString &prompt,
                                                      const QString &defaultText)
 {
-    QInputDialog dialog(m_parent);
+    QPointer<QWidget> asking = opener();
+    QInputDialog dialog(asking);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.setMinimumWidth(widthForCaption(title));
+    const int result = dialog.exec();
+    backTo(asking);
+    if (result != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
@@ -101,7 +214,7 @@ std::optional<QString> WidgetInteraction::inputQuery(const QString &title, const
 QString WidgetInteraction::openFileName(const QString &title, const QString &defaultSuffix,
                                        const QString &directory)
 {
-    QFileDialog dialog(m_parent, title, directory);
+    QFileDialog dialog(opener(), title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -113,7 +226,7 @@ QString WidgetInteraction::openFileName(const QString &title, const QString &def
 QString WidgetInteraction::saveFileName(const QString &title, const QString &directory,
                                         const QString &proposedName, const QString &filter)
 {
-    QFileDialog dialog(m_parent, title, directory);
+    QFileDialog dialog(opener(), title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Filters come as "description|pattern"; the dialog shows the description

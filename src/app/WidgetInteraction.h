@@ -28,8 +28,18 @@ public:
     std::function<void(Window)> windowOpener;
 
     static QString captionOf(BoxKind kind);
+    // Places a dialog over the middle of the window that opened it, inside
+    // the screen's free area.
+    static void centreOver(QWidget *dialog, const QWidget *opener);
+    // A window's width at which the title bar shows the whole caption.
+    static int widthForCaption(const QString &caption);
 
 private:
+    // The window that asks: the one in front, else the main window.
+    QWidget *opener() const;
+    // Focus and stacking go back to the window that asked.
+    static void backTo(QWidget *opener);
+
     QPointer<QWidget> m_parent;
 };
 

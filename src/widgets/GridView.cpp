@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyleOptionViewItem>
 
 namespace tamb {
 
@@ -41,9 +42,22 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
         return {};
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (auto font = m_cellFonts.constFind(QPoint(index.column(), index.row()));
+            font != m_cellFonts.constEnd())
+            return *font;
+        return {};
     default:
         return {};
     }
+}
+
+void TextGridModel::setCellFont(int col, int row, const QFont &font)
+{
+    if (font == QFont())
+        m_cellFonts.remove(QPoint(col, row));
+    else
+        m_cellFonts.insert(QPoint(col, row), font);
 }
 
 void TextGridModel::reload()
@@ -103,7 +117,51 @@ void GridView::setDisplayOnly()
 void GridView::reload()
 {
     m_model->reload();
+    fitCellTexts();
     viewport()->update();
+}
+
+void GridView::fitCellTexts()
+{
+    // Condensed first, smaller only when that is not enough: the faces at
+    // hand are wider than the one the columns were made for.
+    static const int stretches[] = {100, 94, 88, 82, 76};
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int grid = showGrid() ? 1 : 0;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        for (int c = 0; c < m_model->columnCount(); ++c) {
+            const QModelIndex index = m_model->index(r, c);
+            m_model->setCellFont(c, r, QFont());
+            if (index.data(Qt::DisplayRole).toString().trimmed().isEmpty())
+                continue;
+            // The last column may be cut by the frame: only what shows counts.
+            const int room = qMin(columnWidth(c) - grid,
+                                  viewport()->width() - columnViewportPosition(c));
+            QAbstractItemDelegate *delegate = itemDelegateForIndex(index);
+            auto fits = [&] { return delegate->sizeHint(option, index).width() <= room; };
+            if (fits())
+                continue;
+            QFont font = this->font();
+            bool done = false;
+            for (int stretch : stretches) {
+                font.setStretch(stretch);
+                m_model->setCellFont(c, r, font);
+                if ((done = fits()))
+                    break;
+            }
+            const int pixels = font.pixelSize();
+            const qreal points = font.pointSizeF();
+            for (int step = 1; !done && step <= 6; ++step) {
+                if (pixels > 0)
+                    font.setPixelSize(pixels - step);
+                else
+                    font.setPointSizeF(points - 0.5 * step);
+                m_model->setCellFont(c, r, font);
+                done = fits();
+            }
+        }
+    }
 }
 
 QPoint GridView::cellAt(const QPoint &viewportPos) const

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QHash>
+#include <QPoint>
 
 class QButtonGroup;
 #include <QTableView>
@@ -23,6 +25,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
 
     void setFixedRows(int rows) { m_fixedRows = rows; }
+    // The font a cell's text is drawn with when the view's own is too wide.
+    void setCellFont(int col, int row, const QFont &font);
     void setCellBackground(const QColor &color) { m_background = color; }
     // Re-reads every cell (the grid may also have changed its size).
     void reload();
@@ -34,6 +38,7 @@ private:
     int m_rows;
     int m_cols;
     QColor m_background;
+    QHash<QPoint, QFont> m_cellFonts;
 };
 
 class GridView : public QTableView
@@ -49,6 +54,8 @@ public:
     // Shows texts only: no focus, clicks pass through, text not greyed.
     void setDisplayOnly();
     void reload();
+    // Narrows the font of every cell whose text is wider than its cell.
+    void fitCellTexts();
     // (col, row) under a point of the viewport; -1 outside every cell.
     QPoint cellAt(const QPoint &viewportPos) const;
 

@@ -58,6 +58,7 @@ private slots:
     void closeQuery_data();
     void closeQuery();
     void layout();
+    void messagesKeepTheirSize();
 };
 
 void TestMainWindow::startBoxes_data()
@@ -165,6 +166,12 @@ void TestMainWindow::menus()
     for (QAction *action : s.window->speichernAction()->menu()->actions())
         saveItems << (action->isSeparator() ? QStringLiteral("-") : action->text());
     QCOMPARE(saveItems, QStringList({"&Wahl speichern    (*.tmd)", "-", "Wahl und &Noten   (*.tnd)", "-"}));
+    // Every separator of the submenu shows, the last one too.
+    QMenu *save = s.window->speichernAction()->menu();
+    save->popup(QPoint(0, 0));
+    for (QAction *action : save->actions())
+        QVERIFY(!save->actionGeometry(action).isEmpty());
+    save->hide();
 }
 
 void TestMainWindow::newFormKeepsModified()
@@ -251,6 +258,25 @@ void TestMainWindow::layout()
     auto *grid = s.child<GridView>("FaecherSgr");
     QCOMPARE(grid->model()->data(grid->model()->index(1, 4)).toString(), QStringLiteral(" 4"));
     QCOMPARE(grid->model()->data(grid->model()->index(1, 8)).toString(), QStringLiteral("    4"));
+}
+
+// The message area has one size of type, whatever it shows and however it
+// came to show it.
+void TestMainWindow::messagesKeepTheirSize()
+{
+    Started s(QStringLiteral("Schule"));
+    s.window->show();
+    auto *label = s.child<QLabel>("Label1");
+    const qreal size = label->font().pointSizeF();
+    QVERIFY(size >= 7);
+    s.window->NeuesFormularClick();
+    QCOMPARE(label->font().pointSizeF(), size);
+    s.ui.openNames = {s.dir.filePath(QStringLiteral("fehlt.tmd"))};
+    s.window->OeffnenClick();
+    QCOMPARE(label->font().pointSizeF(), size);
+    for (int row : {2, 16, 17, 6})
+        s.window->clickCourseTable(0, row);
+    QCOMPARE(label->font().pointSizeF(), size);
 }
 
 QTEST_MAIN(TestMainWindow)

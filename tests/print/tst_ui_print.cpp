@@ -65,6 +65,8 @@ class TestUiPrint : public QObject
     Q_OBJECT
 private slots:
     void pdfHasOneA4Page();
+    void formLiesInsideThePrintableArea_data();
+    void formLiesInsideThePrintableArea();
     void unwritablePdfIsReported();
     void previewToggles();
     void previewShownAgainStartsLarge();
@@ -88,6 +90,40 @@ void TestUiPrint::pdfHasOneA4Page()
     QVERIFY(media.hasMatch());
     QCOMPARE(qRound(media.captured(1).toDouble()), 595); // 210 mm in points
     QCOMPARE(qRound(media.captured(2).toDouble()), 842); // 297 mm
+}
+
+void TestUiPrint::formLiesInsideThePrintableArea_data()
+{
+    QTest::addColumn<int>("dpiX");
+    QTest::addColumn<int>("dpiY");
+    QTest::addColumn<QMarginsF>("minimum");
+    QTest::newRow("PDF") << 1200 << 1200 << QMarginsF();
+    QTest::newRow("laser printer") << 600 << 600 << QMarginsF(4.2, 4.2, 4.2, 4.2);
+    QTest::newRow("ink-jet, wide bottom") << 300 << 600 << QMarginsF(3.4, 3.0, 3.4, 12.7);
+    QTest::newRow("wide margins") << 360 << 360 << QMarginsF(10, 15, 10, 15);
+}
+
+void TestUiPrint::formLiesInsideThePrintableArea()
+{
+    QFETCH(int, dpiX);
+    QFETCH(int, dpiY);
+    QFETCH(QMarginsF, minimum);
+    const QSize paper(qRound(210 / 25.4 * dpiX), qRound(297 / 25.4 * dpiY));
+    const QTransform t = FormTransform(paper, dpiX, dpiY, minimum);
+    // Evenly, never enlarged.
+    QCOMPARE(t.m11(), t.m22());
+    QVERIFY(t.m11() <= 1.0);
+    QVERIFY(!t.isRotating());
+    const QRectF page = t.mapRect(QRectF(QPointF(), QSizeF(paper)));
+    const auto edge = [](double mm, int dpi) { return qMax(5.0, mm) * dpi / 25.4 - 0.5; };
+    QVERIFY(page.left() >= edge(minimum.left(), dpiX));
+    QVERIFY(page.top() >= edge(minimum.top(), dpiY));
+    QVERIFY(paper.width() - page.right() >= edge(minimum.right(), dpiX));
+    QVERIFY(paper.height() - page.bottom() >= edge(minimum.bottom(), dpiY));
+    // No smaller than the room allows: it touches two opposite edges.
+    const bool fillsWidth = qAbs(page.left() - edge(minimum.left(), dpiX)) < 1.5;
+    const bool fillsHeight = qAbs(page.top() - edge(minimum.top(), dpiY)) < 1.5;
+    QVERIFY(fillsWidth || fillsHeight);
 }
 
 void TestUiPrint::unwritablePdfIsReported()

@@ -1,6 +1,7 @@
 #include "grades/ui/TNotenfrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "grades/GradeEntry.h"
 #include "grades/Grades.h"
 #include "model/Interaction.h"
@@ -25,6 +26,8 @@ namespace {
 // Frame of a Windows window that the given outer sizes include.
 constexpr int FrameWidth = 8;
 constexpr int FrameHeight = 34;
+// Least distance of a text from the window's right edge.
+constexpr int EdgeGap = 8;
 
 const QList<int> CoursesWidths = {GradeGrids::CoursesFirstColumn, 30, 30, 30, 30, 30, 30};
 
@@ -71,16 +74,31 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
         const QVariant background = index.data(Qt::BackgroundRole);
         if (background.canConvert<QColor>())
             painter->fillRect(option.rect, background.value<QColor>());
         painter->save();
-        painter->setFont(option.font);
+        painter->setFont(opt.font);
         painter->setPen(option.palette.color(QPalette::Text));
-        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        painter->drawText(option.rect.adjusted(TextLeft, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
     }
+
+    // The text and one free pixel on either side of it.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QFontMetrics fm(opt.font);
+        return QSize(TextLeft + fm.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 1,
+                     fm.height());
+    }
+
+private:
+    static constexpr int TextLeft = 2;
 };
 
 QFont pixelFont(int pixels, bool bold = false)
@@ -211,7 +229,7 @@ TNotenfrm::TNotenfrm(Model &model, Interaction &ui, QWidget *mainWindow)
     setFont(uiFont());
     setProperty("helpContext", 220);
     resize(OuterWidth - FrameWidth, OuterHeight - FrameHeight);
-    move(327, 121);
+    placeOnScreen(this, QPoint(OuterLeft, OuterTop));
     m_view.Rows = m_model.GridRows;
     buildWidgets();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TNotenfrm::focusWindowChanged);
@@ -401,6 +419,10 @@ void TNotenfrm::showView()
 
     apply(m_notEingLbl, v.NotEingLbl);
     apply(m_fachnameLbl, v.FachnameLbl);
+    // A long title or subject name moves left rather than past the edge.
+    for (QLabel *label : {m_notEingLbl, m_fachnameLbl})
+        if (label->x() + label->width() > width() - EdgeGap)
+            label->move(qMax(EdgeGap, width() - EdgeGap - label->width()), label->y());
 
     for (int i = 1; i <= 6; ++i) {
         QLineEdit *edit = m_editors[i];
@@ -454,7 +476,7 @@ void TNotenfrm::closeEvent(QCloseEvent *event)
     if (m_main) {
         const QScreen *screen = m_main->screen();
         const int screenWidth = screen ? screen->geometry().width() : m_main->width();
-        m_main->move((screenWidth - m_main->width()) / 2, m_main->y());
+        placeOnScreen(m_main, QPoint((screenWidth - m_main->width()) / 2, m_main->frameGeometry().top()));
     }
     QWidget::closeEvent(event);
 }

@@ -42,6 +42,8 @@ public:
     // Outer size of the window, frame included.
     static constexpr int OuterWidth = 665;
     static constexpr int OuterHeight = 740;
+    static constexpr int OuterLeft = 327;
+    static constexpr int OuterTop = 121;
 
     TNotenfrm(Model &model, Interaction &ui, QWidget *mainWindow);
     ~TNotenfrm() override;

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTransform>
 
 namespace tamb {
 
@@ -17,6 +18,27 @@ void PrepareFormPrinter(QPrinter &printer)
     printer.setPageOrientation(QPageLayout::Portrait);
 }
 
+QTransform FormTransform(const QSize &paper, int dpiX, int dpiY, const QMarginsF &minimumMargins)
+{
+    // At least 5 mm at every edge, more where the printer cannot print.
+    constexpr double LeastMargin = 5.0;
+    const double mmX = dpiX / 25.4;
+    const double mmY = dpiY / 25.4;
+    const double left = qMax(LeastMargin, minimumMargins.left()) * mmX;
+    const double top = qMax(LeastMargin, minimumMargins.top()) * mmY;
+    const double right = qMax(LeastMargin, minimumMargins.right()) * mmX;
+    const double bottom = qMax(LeastMargin, minimumMargins.bottom()) * mmY;
+    const QRectF room(left, top, paper.width() - left - right, paper.height() - top - bottom);
+    // The form fills the page: it is scaled down evenly into the room and
+    // centred in it.
+    const double scale = qMin(1.0, qMin(room.width() / paper.width(), room.height() / paper.height()));
+    QTransform transform;
+    transform.translate(room.left() + (room.width() - paper.width() * scale) / 2,
+                        room.top() + (room.height() - paper.height() * scale) / 2);
+    transform.scale(scale, scale);
+    return transform;
+}
+
 bool PrintForm(QPrinter &printer, const Model &model, int rows, const Daten &personalData,
                const QString &wahlart, const QDate &today)
 {
@@ -24,19 +46,15 @@ bool PrintForm(QPrinter &printer, const Model &model, int rows, const Daten &per
     const int dpiX = printer.logicalDpiX();
     const int dpiY = printer.logicalDpiY();
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    // The heading starts at the top of the page: move the form below a
-    // printer's unprintable top margin (a PDF has none). Sideways the form
-    // has room enough on the left.
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
-    const int top = qRound(layout.minimumMargins().top() * dpiY / 25.4);
 
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    painter.translate(0, top);
+    painter.setTransform(FormTransform(paper.size(), dpiX, dpiY, layout.minimumMargins()));
     QPainterCanvas canvas(painter);
-    FormPage page = FormPage::printer(dpiY, paper.width(), paper.height() - top);
+    FormPage page = FormPage::printer(dpiY, paper.width(), paper.height());
     page.wahlart = wahlart;
     page.today = today;
     DrawForm(canvas, model, FactorForDpi(dpiX), rows, personalData, page);

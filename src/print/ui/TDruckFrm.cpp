@@ -2,6 +2,7 @@
 
 #include "print/FormLayout.h"
 #include "print/ui/QPainterCanvas.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -94,12 +95,10 @@ TDruckFrm::TDruckFrm(const Model &model, QWidget *parent) : QDialog(parent), m_m
 void TDruckFrm::showEvent(QShowEvent *event)
 {
     m_previewFactor = 4;
-    QSize size(880 - FrameWidth, 900 - FrameHeight);
-    if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(FrameWidth, FrameHeight));
-    resize(size);
+    resize(QSize(880 - FrameWidth, 900 - FrameHeight).boundedTo(roomOnScreen(this)));
     drawPage();
     QDialog::showEvent(event);
+    placeOnScreen(this, pos());
 }
 
 void TDruckFrm::hideEvent(QHideEvent *event)

@@ -27,10 +27,7 @@ constexpr int InputHeight = 21;
 
 QFont dialogFont()
 {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
+    return programFont(8);
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int x, int y)
@@ -213,7 +210,14 @@ void TPersDatenFrm::applyState()
     notice.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     notice.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     m_unvollstLbl->setText(notice);
+    // The notice breaks its lines before it reaches the radio group beside it.
+    m_unvollstLbl->setWordWrap(false);
     m_unvollstLbl->adjustSize();
+    const int room = m_reletURgr->x() - m_unvollstLbl->x() - 4;
+    if (m_unvollstLbl->width() > room) {
+        m_unvollstLbl->setWordWrap(true);
+        m_unvollstLbl->resize(room, m_unvollstLbl->heightForWidth(room));
+    }
     m_unvollstLbl->setVisible(m_form.noticeVisible);
     m_unvollstLbl->raise();
 }

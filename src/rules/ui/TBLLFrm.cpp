@@ -1,6 +1,7 @@
 #include "rules/ui/TBLLFrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/ScreenPlacement.h"
 #include "model/Model.h"
 
 #include <QButtonGroup>
@@ -17,6 +18,7 @@ namespace {
 // The window measures 378 x 243 with its frame.
 constexpr int ClientWidth = 370;
 constexpr int ClientHeight = 209;
+constexpr int GroupWidth = 354;
 
 QGroupBox *makeRadioGroup(QWidget *parent, const QString &caption, const QStringList &items,
                           const QRect &geometry, QButtonGroup *group)
@@ -49,12 +51,20 @@ TBLLFrm::TBLLFrm(Model &model, Interaction &ui, std::function<void()> changed,
     setFont(bold);
 
     m_art = new QButtonGroup(this);
-    m_artBox = makeRadioGroup(this, BLLArtCaption, BLLArtItems, {8, 6, 354, 70}, m_art);
+    m_artBox = makeRadioGroup(this, BLLArtCaption, BLLArtItems, {8, 6, GroupWidth, 70}, m_art);
     m_artBox->setObjectName(QStringLiteral("ArtRGr"));
     m_field = new QButtonGroup(this);
-    m_fieldBox = makeRadioGroup(this, BLLFieldCaption, BLLFieldItems, {8, 84, 354, 116}, m_field);
+    m_fieldBox = makeRadioGroup(this, BLLFieldCaption, BLLFieldItems, {8, 84, GroupWidth, 116}, m_field);
     m_fieldBox->setObjectName(QStringLiteral("AufgabenfeldRgr"));
     m_fieldBox->setEnabled(false);
+    // A face wider than the one the window was made for widens the groups
+    // and the window rather than cut their items.
+    const int needed = qMax(m_artBox->sizeHint().width(), m_fieldBox->sizeHint().width());
+    if (needed > GroupWidth) {
+        m_artBox->resize(needed, m_artBox->height());
+        m_fieldBox->resize(needed, m_fieldBox->height());
+        setFixedSize(ClientWidth + needed - GroupWidth, ClientHeight);
+    }
 
     connect(m_art, &QButtonGroup::idClicked, this, &TBLLFrm::ArtRGrClick);
     connect(m_field, &QButtonGroup::idClicked, this, &TBLLFrm::AufgabenfeldRgrClick);
@@ -80,7 +90,7 @@ void TBLLFrm::FormShow()
 {
     if (QWidget *main = parentWidget()) {
         const QRect frame = main->frameGeometry();
-        move(frame.left() + 121, frame.top() + 480);
+        placeOnScreen(this, QPoint(frame.left() + 121, frame.top() + 480));
     }
     // The main window shows the result once the click that opened the
     // dialog is done.
