@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -206,10 +207,35 @@ private:
                 addText(texts, w, plain(action->text()), item.isEmpty() ? QRect() : item, needed);
             }
         } else if (auto *view = qobject_cast<QAbstractItemView *>(w->parentWidget())) {
-            if (w == view->viewport())
+            if (auto *header = qobject_cast<QHeaderView *>(view))
+                headerTexts(texts, header);
+            else if (w == view->viewport())
                 cellTexts(texts, view);
         }
         return texts;
+    }
+
+    // A header draws its sections itself: each title within its section.
+    void headerTexts(QList<Text> &texts, QHeaderView *header)
+    {
+        QWidget *port = header->viewport();
+        const QFontMetrics fm(header->font());
+        const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int i = 0; i < header->count(); ++i) {
+            if (header->isSectionHidden(i))
+                continue;
+            const QString text = header->model()->headerData(i, header->orientation()).toString();
+            if (text.trimmed().isEmpty())
+                continue;
+            const int pos = header->sectionViewportPosition(i);
+            const QRect section = header->orientation() == Qt::Horizontal
+                ? QRect(pos, 0, header->sectionSize(i), port->height())
+                : QRect(0, pos, port->width(), header->sectionSize(i));
+            QRect needed(section.topLeft(), QSize(fm.horizontalAdvance(text) + margin, fm.height()));
+            needed.moveTop(section.center().y() - needed.height() / 2);
+            addText(texts, port, QStringLiteral("header %1 %2").arg(i).arg(text), section & port->rect(),
+                    needed);
+        }
     }
 
     void cellTexts(QList<Text> &texts, QAbstractItemView *view)
