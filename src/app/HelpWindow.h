@@ -19,6 +19,9 @@ public:
     static int contextOf(const QWidget *widget);
     static QString pageFor(int context);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     explicit HelpWindow(QWidget *parent = nullptr);
     static HelpWindow *instance();

@@ -3,6 +3,7 @@
 #include "widgets/GridView.h"
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
+#include "model/CellNames.h"
 #include "rules/Dispatch.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolTip>
 
 namespace tamb {
@@ -92,6 +94,7 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
 
     buildWidgets();
     buildMenus();
+    setAcceptDrops(true);
 
     QSize screen = options.screen;
     if (screen.isEmpty()) {
@@ -103,10 +106,13 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
 
     FormCreate(m_model, *m_ui, screen.width(), screen.height(), workingDirectory);
 
-    setFixedSize(m_model.view.width - FrameWidth, 780 - FrameHeight);
+    // The hint line comes below the window's own height.
+    setFixedSize(m_model.view.width - FrameWidth,
+                 780 - FrameHeight + statusBar()->sizeHint().height());
     // Centred on the screen, then moved to the top.
     move(qMax(0, (screen.width() - m_model.view.width) / 2), 0);
     refreshView();
+    settle();
 }
 
 TTambFrm::~TTambFrm()
@@ -128,6 +134,10 @@ void TTambFrm::buildWidgets()
     m_faecherSgr->setRowHeights(20);
     m_faecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
     m_faecherSgr->setProperty("helpContext", 100);
+    m_faecherSgr->enableKeyboardCursor();
+    m_faecherSgr->setCellTexts([this](int col, int row) { return CourseCellName(m_model, col, row); },
+                               [](int col, int row) { return row == 0 ? CourseHeadTip(col) : QString(); });
+    m_faecherSgr->setAccessibleName(QStringLiteral("Fächer"));
     connect(m_faecherSgr, &GridView::cellPressed, this,
             [this](int col, int row, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
                 clickCourseTable(col, row, global);
@@ -183,6 +193,9 @@ void TTambFrm::buildWidgets()
     m_agStdEd->setObjectName(QStringLiteral("AGStdEd"));
     m_agStdEd->setGeometry(112, 680, 20, 20);
     m_agStdEd->setFrame(false);
+    // Framed, so that the open editor is seen over the row.
+    m_agStdEd->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #000080; }"));
+    m_agStdEd->setAccessibleName(QStringLiteral("Arbeitsgemeinschaften, Wochenstunden"));
     m_agStdEd->setProperty("helpContext", 320);
     m_agStdEd->hide();
     m_agStdEd->installEventFilter(this);
@@ -213,6 +226,7 @@ void TTambFrm::buildWidgets()
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label1->setTextFormat(Qt::PlainText);
     m_label1->setWordWrap(true);
+    m_label1->setAccessibleDescription(QStringLiteral("KONTROLLE:"));
 
     m_bevel2 = new QFrame(central);
     m_bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -261,6 +275,13 @@ void TTambFrm::buildWidgets()
     m_einstJaBtn->raise();
     m_einstNeinBtn->raise();
     Q_UNUSED(pal);
+
+    m_hintLine = new QLabel(this);
+    m_hintLine->setObjectName(QStringLiteral("HinweisLbl"));
+    m_hintLine->setTextFormat(Qt::PlainText);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(m_hintLine, 1);
 }
 
 void TTambFrm::buildMenus()
@@ -271,6 +292,10 @@ void TTambFrm::buildMenus()
     datei->setObjectName(QStringLiteral("Datei1"));
     m_oeffnen = datei->addAction(QStringLiteral("&Öffnen"), this, &TTambFrm::OeffnenClick);
     m_oeffnen->setObjectName(QStringLiteral("Oeffnen"));
+    m_oeffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recentMenu = datei->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    m_recentMenu->setObjectName(QStringLiteral("ZuletztGeoeffnet"));
+    updateRecentMenu();
     datei->addSeparator();
     m_speichernMenu = datei->addMenu(QStringLiteral("&Speichern"));
     m_speichernMenu->setObjectName(QStringLiteral("Speichern"));
@@ -278,21 +303,26 @@ void TTambFrm::buildMenus()
     m_wahlspeichern = m_speichernMenu->addAction(QStringLiteral("&Wahl speichern    (*.tmd)"), this,
                                                  &TTambFrm::WahlspeichernClick);
     m_wahlspeichern->setObjectName(QStringLiteral("Wahlspeichern"));
+    m_wahlspeichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_speichernMenu->addSeparator();
     m_wahlundNoten = m_speichernMenu->addAction(QStringLiteral("Wahl und &Noten   (*.tnd)"), this,
                                                 &TTambFrm::WahlundNotenMPClick);
     m_wahlundNoten->setObjectName(QStringLiteral("WahlundNotenMP"));
+    m_wahlundNoten->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_speichernMenu->addSeparator();
     datei->addSeparator();
     QAction *beenden = datei->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
     beenden->setObjectName(QStringLiteral("Beenden"));
+    buildEditMenu(bar);
 
     QAction *neu = bar->addAction(QStringLiteral("&Neu"), this, &TTambFrm::NeuesFormularClick);
     neu->setObjectName(QStringLiteral("NeuesFormular"));
+    neu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     neu->setStatusTip(QStringLiteral("Bestehendes Formular leeren"));
     neu->setToolTip(QStringLiteral("Bestehendes Formular leeren"));
     m_drucken = bar->addAction(QStringLiteral("D&rucken"), this, &TTambFrm::DruckenClick);
     m_drucken->setObjectName(QStringLiteral("Drucken"));
+    m_drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_noten = bar->addAction(QStringLiteral("Noten"), this, &TTambFrm::NotenClick);
     m_noten->setObjectName(QStringLiteral("Noten"));
     QAction *einst = bar->addAction(QStringLiteral("&Einstellungen"), this, &TTambFrm::EinstellungenClick);
@@ -304,7 +334,9 @@ void TTambFrm::buildMenus()
 void TTambFrm::refreshView()
 {
     const MainView &v = m_model.view;
-    setWindowTitle(v.title);
+    // The platform's mark of unsaved changes follows the title's own text.
+    setWindowTitle(v.title + QStringLiteral("[*]"));
+    setWindowModified(m_model.Modified != 0);
     if (width() != v.width - FrameWidth)
         setFixedWidth(v.width - FrameWidth);
     m_faecherSgr->reload();
@@ -350,9 +382,13 @@ void TTambFrm::refreshView()
             m_agStdEd->setFocus();
         }
     } else if (m_agStdEd->isVisible()) {
+        const bool hadFocus = m_agStdEd->hasFocus();
         m_agStdEd->hide();
+        if (hadFocus)
+            m_faecherSgr->setFocus();
     }
     applyNoticeState();
+    announceHint();
 }
 
 void TTambFrm::applyNoticeState()
@@ -374,7 +410,7 @@ void TTambFrm::clickCourseTable(int col, int row, const QPoint &globalPos)
 {
     QToolTip::hideText();
     FaecherSgrMouseDown(m_model, *m_ui, col, row);
-    refreshView();
+    commitStep(ClickStepName(m_model, col, row));
     showHint(globalPos);
 }
 
@@ -389,20 +425,25 @@ void TTambFrm::showHint(const QPoint &globalPos)
 
 void TTambFrm::NeuesFormularClick()
 {
+    // Unsaved work is not thrown away without a question.
+    if (!mayDiscardChanges())
+        return;
     tamb::NeuesFormularClick(m_model, *m_ui);
-    refreshView();
+    commitStep(QStringLiteral("Neu"));
 }
 
 void TTambFrm::EinstJaBtnClick()
 {
     tamb::EinstJaBtnClick(m_model, *m_ui);
     refreshView();
+    settle();
 }
 
 void TTambFrm::EinstNeinBtnClick()
 {
     tamb::EinstNeinBtnClick(m_model);
     refreshView();
+    settle();
 }
 
 void TTambFrm::EinstellungenClick()
@@ -435,6 +476,7 @@ void TTambFrm::showEvent(QShowEvent *event)
 {
     FormShow(m_model);
     refreshView();
+    settle();
     QMainWindow::showEvent(event);
 }
 
@@ -474,7 +516,7 @@ bool TTambFrm::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == m_afSemKLbl && event->type() == QEvent::MouseButtonPress) {
         AfSemKLblClick(m_model, *m_ui);
-        refreshView();
+        commitStep(QStringLiteral("Besondere Lernleistung"));
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
