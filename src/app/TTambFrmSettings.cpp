@@ -27,7 +27,7 @@ void TTambFrm::openSettingsDialog()
             refreshView();
             // Steps made with other school settings cannot be taken back.
             FormPaint(m_model);
-            if (!SameState(before, m_model))
+            if (!SameSchool(before, m_model))
                 m_history.clear();
             settle();
             updateEditActions();

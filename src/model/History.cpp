@@ -29,6 +29,17 @@ bool SameState(const Model &a, const Model &b)
     return comparable(a) == comparable(b);
 }
 
+bool SameSchool(const Model &a, const Model &b)
+{
+    if (a.SchoolName != b.SchoolName || a.FspiHours != b.FspiHours)
+        return false;
+    for (int r = 0; r < 4; ++r)
+        for (int i = 0; i < SubjectCount; ++i)
+            if (a.Allowed[r][i] != b.Allowed[r][i] || a.SubjectText[r][i] != b.SubjectText[r][i])
+                return false;
+    return true;
+}
+
 void RestoreState(Model &m, const Model &kept)
 {
     Model next = kept;
@@ -114,6 +125,7 @@ void History::clear()
 {
     m_steps.clear();
     m_done = 0;
+    ++m_generation;
 }
 
 } // namespace tamb

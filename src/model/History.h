@@ -12,6 +12,9 @@ namespace tamb {
 // editor, the modification mark and the folders are left out.
 bool SameState(const Model &a, const Model &b);
 
+// The school's settings (name, languages, hours) are the same in both.
+bool SameSchool(const Model &a, const Model &b);
+
 // Puts a kept state back, with the folders and the settings notice seen
 // of this run, no hint and no open editor.
 void RestoreState(Model &m, const Model &kept);
@@ -39,6 +42,8 @@ public:
     int undoCount() const { return m_done; }
     int redoCount() const { return int(m_steps.size()) - m_done; }
     int limit() const { return m_limit; }
+    // Counts the clearings, so that an observer sees that steps went away.
+    int generation() const { return m_generation; }
 
     // The state before the last step, or after the next one, into `m`.
     bool undo(Model &m);
@@ -54,6 +59,7 @@ private:
     };
     std::deque<Step> m_steps;
     int m_done = 0; // steps that can be undone
+    int m_generation = 0;
     int m_limit;
 };
 

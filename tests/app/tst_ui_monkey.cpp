@@ -1,11 +1,12 @@
 // Seeded random mouse and key events into every window of the program,
 // with random answers to its questions and undo/redo in between. The run
-// lasts TAMBERON_MONKEY_SECONDS (default 20); TAMBERON_MONKEY_SEED picks
+// lasts TAMBERON_MONKEY_SECONDS (default 25); TAMBERON_MONKEY_SEED picks
 // the sequence. After every event the model keeps its invariants; every
 // few dozen steps undoing them all must give back the state before them,
 // and redoing them all the state after.
 #include "TestSupport.h"
 #include "../grades/GradesFixture.h"
+#include "../rules/ChoiceBuilder.h"
 
 #include "app/TTambFrm.h"
 #include "files/SelectionFile.h"
@@ -19,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +117,31 @@ QString brokenInvariant(const Model &m)
     return {};
 }
 
+// The parts in which two models differ, for the failure message.
+QString differences(const Model &a, const Model &b)
+{
+    QStringList out;
+    auto part = [&](bool same, const char *name) {
+        if (!same)
+            out << QString::fromLatin1(name);
+    };
+    part(std::equal(&a.Choice[0][0], &a.Choice[0][0] + 8 * SubjectCount, &b.Choice[0][0]), "Choice");
+    part(std::equal(&a.Grades[0][0], &a.Grades[0][0] + 5 * GradeColumns, &b.Grades[0][0]), "Grades");
+    part(std::equal(&a.Allowed[0][0], &a.Allowed[0][0] + 4 * SubjectCount, &b.Allowed[0][0]), "Allowed");
+    part(a.FaecherSgr == b.FaecherSgr, "FaecherSgr");
+    part(a.PfaecherSgr == b.PfaecherSgr, "PfaecherSgr");
+    part(a.WostSgr == b.WostSgr && a.KurszSgr == b.KurszSgr, "sums");
+    part(a.view == b.view, "view");
+    part(a.view.title == b.view.title, "title");
+    part(a.CurrentFile == b.CurrentFile, "CurrentFile");
+    part(a.PersonalData == b.PersonalData, "PersonalData");
+    part(a.Modified == b.Modified, "Modified");
+    part(a.BLLField == b.BLLField && a.BLLSocialField == b.BLLSocialField, "BLL");
+    part(std::equal(a.CoreSlots, a.CoreSlots + 6, b.CoreSlots), "CoreSlots");
+    part(a.SchoolName == b.SchoolName, "SchoolName");
+    return out.join(u' ');
+}
+
 const Qt::Key Keys[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
                         Qt::Key_Home,   Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown,
                         Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Delete,
@@ -144,14 +171,16 @@ private:
     std::unique_ptr<TTambFrm> m_main;
     Model m_epochStart;
     bool m_epochValid = true;
+    int m_generation = 0;
     qint64 m_events = 0;
     int m_epochs = 0;
     int m_modalEvents = 0;
     QString m_failure;
     QString m_last;
     QElapsedTimer m_clock;
-    qint64 m_millis = 20000;
+    qint64 m_millis = 25000;
     bool m_done = false;
+    QSet<QString> m_windowsSeen;
 };
 
 void TestMonkey::initTestCase()
@@ -175,7 +204,7 @@ void TestMonkey::randomEvents()
     m_ui = std::make_unique<RandomInteraction>(m_random);
 
     // Files to open: a complete pupil with and without grades.
-    Model pupil = test::pupilModel();
+    Model pupil = test::completeModel();
     pupil.PersonalData = {QStringLiteral("Muster, Max"), QStringLiteral("01.02.1993"),
                           QStringLiteral("11 a"), QStringLiteral("ev"), 1};
     pupil.FileWords = EncodeChoice(pupil);
@@ -196,21 +225,21 @@ void TestMonkey::randomEvents()
     m_main->show();
     startEpoch();
 
-    // Driven by a timer, so that events also reach modal dialogs in their
-    // own event loops.
-    QTimer timer;
-    timer.setInterval(0);
-    connect(&timer, &QTimer::timeout, this, &TestMonkey::tick);
+    // Every event is a new single-shot timer, so that events also reach
+    // modal dialogs in their own event loops (a running timer does not
+    // fire again inside its own handler).
     m_clock.start();
-    timer.start();
+    QTimer::singleShot(0, this, &TestMonkey::tick);
     while (!m_done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    timer.stop();
     if (m_failure.isEmpty())
         endEpoch();
     const double seconds = m_clock.elapsed() / 1000.0;
     qInfo("%lld events in %.1f s (%.0f/s), %d undo checks", m_events, seconds,
           m_events / qMax(seconds, 0.001), m_epochs);
+    QStringList seen(m_windowsSeen.begin(), m_windowsSeen.end());
+    seen.sort();
+    qInfo("windows: %s", qPrintable(seen.join(QStringLiteral(", "))));
     QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure + QStringLiteral(" after ") + m_last));
     QVERIFY(m_epochs > 0);
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -229,6 +258,7 @@ void TestMonkey::fail(const QString &what)
 void TestMonkey::startEpoch()
 {
     m_main->clearHistory();
+    m_generation = m_main->history().generation();
     m_epochStart = m_main->model();
     m_epochValid = true;
 }
@@ -240,20 +270,28 @@ void TestMonkey::endEpoch()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w != m_main.get() && w->isVisible() && !qobject_cast<QMenu *>(w))
             w->close();
-    QCoreApplication::processEvents();
     if (!m_main->isVisible())
         m_main->show();
+    // A settings dialog that changed the school has cleared the steps.
+    if (m_main->history().generation() != m_generation)
+        m_epochValid = false;
     if (m_epochValid && !QApplication::activeModalWidget()) {
         ++m_epochs;
+        if (qEnvironmentVariableIsSet("TAMBERON_MONKEY_TRACE"))
+            qInfo("check %d: %d steps after %lld events", m_epochs, m_main->history().undoCount(), m_events);
         Model end = m_main->model();
+        const int steps = m_main->history().undoCount();
         while (m_main->history().canUndo())
             m_main->Undo();
         if (!SameState(m_main->model(), m_epochStart) || m_main->model().Modified != m_epochStart.Modified)
-            return fail(QStringLiteral("undoing everything did not give back the start"));
+            return fail(QStringLiteral("undoing everything did not give back the start: ")
+                        + differences(m_main->model(), m_epochStart)
+                        + QStringLiteral(" (%1 steps)").arg(steps));
         while (m_main->history().canRedo())
             m_main->Redo();
         if (!SameState(m_main->model(), end) || m_main->model().Modified != end.Modified)
-            return fail(QStringLiteral("redoing everything did not give back the end"));
+            return fail(QStringLiteral("redoing everything did not give back the end: ")
+                        + differences(m_main->model(), end));
     }
     startEpoch();
 }
@@ -279,6 +317,7 @@ void TestMonkey::tick()
 {
     if (m_done)
         return;
+    QTimer::singleShot(0, this, &TestMonkey::tick);
     if (m_clock.elapsed() > m_millis) {
         // Leave the modal dialogs first; the last check runs outside them.
         if (QWidget *modal = QApplication::activeModalWidget()) {
@@ -292,11 +331,6 @@ void TestMonkey::tick()
         return;
     }
     QWidget *window = target();
-    // The settings dialog may change the school and clear the steps: this
-    // round ends without comparison.
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String("EinstellungenFrm"))
-            m_epochValid = false;
     if (QWidget *modal = QApplication::activeModalWidget(); modal == window) {
         // A modal dialog gets a few events, then goes away.
         if (++m_modalEvents > 12 || !qobject_cast<QDialog *>(modal)
@@ -311,30 +345,66 @@ void TestMonkey::tick()
     }
     randomEvent(window);
     ++m_events;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            m_windowsSeen.insert(QString::fromLatin1(w->metaObject()->className()));
+    if (qEnvironmentVariableIsSet("TAMBERON_MONKEY_TRACE") && m_events % 2000 == 0) {
+        QStringList shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                shown << QString::fromLatin1(w->metaObject()->className());
+        qInfo("%lld: %d steps, last %s, windows %s, valid %d", m_events, m_main->history().undoCount(),
+              qPrintable(m_last), qPrintable(shown.join(u',')), int(m_epochValid));
+    }
     const QString broken = brokenInvariant(m_main->model());
     if (!broken.isEmpty())
         return fail(broken);
-    if (m_main->history().undoCount() >= 60 && !QApplication::activeModalWidget())
+    if (m_main->history().undoCount() >= 30 && !QApplication::activeModalWidget())
         endEpoch();
 }
 
 void TestMonkey::randomEvent(QWidget *window)
 {
     const int kind = int(m_random.bounded(100));
-    if (kind < 4 && !QApplication::activeModalWidget()) {
+    const bool modal = QApplication::activeModalWidget() != nullptr;
+    if (!modal && window != m_main.get() && m_random.bounded(40) == 0) {
+        // The window's close button.
+        m_last = QStringLiteral("close %1").arg(window->metaObject()->className());
+        window->close();
+        return;
+    }
+    // Undo and redo are the main window's keys (the grades window shares them).
+    if (modal || !m_main->isVisible()) {
+    } else if (kind < 4) {
         m_last = QStringLiteral("undo");
         m_main->Undo();
         return;
-    }
-    if (kind < 7 && !QApplication::activeModalWidget()) {
+    } else if (kind < 7) {
         m_last = QStringLiteral("redo");
         m_main->Redo();
         return;
-    }
-    if (kind < 9 && !QApplication::activeModalWidget()) {
+    } else if (kind < 9) {
         m_last = QStringLiteral("open a file");
         m_main->OeffnenClick();
         return;
+    } else if (kind < 12 && m_main->notenAction()->isEnabled()) {
+        // A complete choice: the grades window is wanted often.
+        m_last = QStringLiteral("Noten");
+        m_main->notenAction()->trigger();
+        return;
+    } else if (kind < 14) {
+        // A menu command, as its item or key would give it.
+        QList<QAction *> actions;
+        for (QAction *action : m_main->findChildren<QAction *>())
+            if (action->isEnabled() && !action->isSeparator() && !action->menu()
+                && !action->text().isEmpty())
+                actions << action;
+        if (!actions.isEmpty()) {
+            QAction *action = actions[m_random.bounded(int(actions.size()))];
+            m_last = QStringLiteral("menu %1").arg(action->text());
+            action->trigger();
+            return;
+        }
     }
     if (kind < 45) {
         QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
