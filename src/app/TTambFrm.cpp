@@ -369,6 +369,9 @@ void TTambFrm::refreshView()
     m_afSemKLbl->setVisible(normal && v.afSemKVisible);
 
     m_speichern->setEnabled(v.menusEnabled);
+    // Their keys must not save past the disabled submenu.
+    m_wahlspeichern->setEnabled(v.menusEnabled);
+    m_wahlundNoten->setEnabled(v.menusEnabled);
     m_drucken->setEnabled(v.menusEnabled);
     m_noten->setEnabled(v.menusEnabled);
 

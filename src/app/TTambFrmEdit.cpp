@@ -91,7 +91,8 @@ void TTambFrm::afterRestore()
 {
     refreshView();
     // The grades window shows the grades of the state now in force.
-    if (auto *grades = qobject_cast<TNotenfrm *>(m_notenFrm.data()))
+    // A closed one waits for its deletion and shows nothing.
+    if (auto *grades = qobject_cast<TNotenfrm *>(m_notenFrm.data()); grades && grades->isVisible())
         grades->showRestored();
     m_stable = m_model;
     updateEditActions();

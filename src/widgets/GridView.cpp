@@ -162,6 +162,8 @@ void GridView::enableKeyboardCursor(bool typing)
     setFocusPolicy(Qt::StrongFocus);
     // Tab leaves the grid; the arrows move within it.
     setTabKeyNavigation(false);
+    // The grids show every cell: the cursor never scrolls them.
+    setAutoScroll(false);
 }
 
 void GridView::setCursorCell(int col, int row)

@@ -289,7 +289,7 @@ void TestUiFiles::saveFromMenu()
     QCOMPARE(shownCaption, action);
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(int(window->model().Modified), modifiedAfter);
-    QCOMPARE(test::shownTitle(*window), QDir::toNativeSeparators(path)
+    QCOMPARE(window->model().view.title, QDir::toNativeSeparators(path)
                                         + QStringLiteral(" - Tamberon für die Oberstufe - [ Schule ]"));
     QVERIFY(window->findChildren<TPersDatenFrm *>().isEmpty());
     QCOMPARE(ui.saveProposals, QStringList{withGrades ? QStringLiteral("005856-1012.tnd")
