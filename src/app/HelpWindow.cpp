@@ -207,6 +207,16 @@ void HelpWindow::buildContents()
     }
 }
 
+// Escape closes the help as its button does.
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 HelpWindow *HelpWindow::instance()
 {
     if (!theHelp)

@@ -49,6 +49,8 @@ public:
     QListWidget *searchResults() const { return m_results; }
     // Pages containing every word of `query` (case ignored), in contents order.
     static QStringList search(const QString &query);
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     explicit HelpWindow(QWidget *parent = nullptr);

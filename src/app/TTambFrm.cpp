@@ -5,6 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
 #include "rules/ChoiceCheck.h"
+#include "model/CellNames.h"
 #include "rules/Dispatch.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QToolTip>
 
 namespace tamb {
@@ -108,6 +110,7 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
 
     buildWidgets();
     buildMenus();
+    setAcceptDrops(true);
 
     QSize screen = options.screen;
     if (screen.isEmpty()) {
@@ -126,6 +129,7 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
     const int frameWidth = frameGeometry().width() > width() ? frameGeometry().width()
                                                              : m_model.view.width;
     placeOnScreen(this, QPoint(qMax(0, (screen.width() - frameWidth) / 2), 0));
+    settle();
 }
 
 TTambFrm::~TTambFrm()
@@ -135,20 +139,22 @@ TTambFrm::~TTambFrm()
 
 void TTambFrm::fitWindow()
 {
+    // The status line comes below the window's own height.
     const int bar = menuBar()->sizeHint().height();
+    const int status = statusBar()->sizeHint().height();
     const int width = m_model.view.width - FrameWidth;
     int height = 780 - FrameHeight - bar;
     const QSize room = roomOnScreen(this);
     // On a screen with less room the contents first give up the free strip
     // below their lowest widget; then the window scrolls.
-    if (height + bar > room.height()) {
+    if (height + bar + status > room.height()) {
         int lowest = 0;
         for (const QWidget *w : m_contents->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             lowest = qMax(lowest, w->geometry().bottom() + 1);
-        height = qMax(qMin(height, room.height() - bar), qMin(height, lowest + 4));
+        height = qMax(qMin(height, room.height() - bar - status), qMin(height, lowest + 4));
     }
     m_contents->setFixedSize(width, height);
-    QSize outer(width, height + bar);
+    QSize outer(width, height + bar + status);
     // A scroll bar stands beside the contents, not over them.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     if (outer.height() > room.height())
@@ -187,6 +193,10 @@ void TTambFrm::buildWidgets()
     m_faecherSgr->setRowHeights(20);
     m_faecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
     m_faecherSgr->setProperty("helpContext", 100);
+    m_faecherSgr->enableKeyboardCursor();
+    m_faecherSgr->setCellTexts([this](int col, int row) { return CourseCellName(m_model, col, row); },
+                               [](int col, int row) { return row == 0 ? CourseHeadTip(col) : QString(); });
+    m_faecherSgr->setAccessibleName(QStringLiteral("Fächer"));
     connect(m_faecherSgr, &GridView::cellPressed, this,
             [this](int col, int row, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
                 clickCourseTable(col, row, global);
@@ -242,6 +252,9 @@ void TTambFrm::buildWidgets()
     m_agStdEd->setObjectName(QStringLiteral("AGStdEd"));
     m_agStdEd->setGeometry(112, 680, 20, 20);
     m_agStdEd->setFrame(false);
+    // Framed, so that the open editor is seen over the row.
+    m_agStdEd->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #000080; }"));
+    m_agStdEd->setAccessibleName(QStringLiteral("Arbeitsgemeinschaften, Wochenstunden"));
     m_agStdEd->setProperty("helpContext", 320);
     m_agStdEd->hide();
     m_agStdEd->installEventFilter(this);
@@ -277,6 +290,7 @@ void TTambFrm::buildWidgets()
     for (QObject *explained : {static_cast<QObject *>(m_label1), static_cast<QObject *>(m_faecherSgr),
                                static_cast<QObject *>(m_faecherSgr->viewport())})
         explained->installEventFilter(this);
+    m_label1->setAccessibleDescription(QStringLiteral("KONTROLLE:"));
 
     m_bevel2 = new QFrame(central);
     m_bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -325,6 +339,13 @@ void TTambFrm::buildWidgets()
     m_einstJaBtn->raise();
     m_einstNeinBtn->raise();
     Q_UNUSED(pal);
+
+    m_hintLine = new QLabel(this);
+    m_hintLine->setObjectName(QStringLiteral("HinweisLbl"));
+    m_hintLine->setTextFormat(Qt::PlainText);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(m_hintLine, 1);
 }
 
 void TTambFrm::buildMenus()
@@ -335,6 +356,10 @@ void TTambFrm::buildMenus()
     datei->setObjectName(QStringLiteral("Datei1"));
     m_oeffnen = datei->addAction(QStringLiteral("&Öffnen"), this, &TTambFrm::OeffnenClick);
     m_oeffnen->setObjectName(QStringLiteral("Oeffnen"));
+    m_oeffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recentMenu = datei->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    m_recentMenu->setObjectName(QStringLiteral("ZuletztGeoeffnet"));
+    updateRecentMenu();
     datei->addSeparator();
     m_speichernMenu = datei->addMenu(QStringLiteral("&Speichern"));
     m_speichernMenu->setObjectName(QStringLiteral("Speichern"));
@@ -344,21 +369,26 @@ void TTambFrm::buildMenus()
     m_wahlspeichern = m_speichernMenu->addAction(QStringLiteral("&Wahl speichern    (*.tmd)"), this,
                                                  &TTambFrm::WahlspeichernClick);
     m_wahlspeichern->setObjectName(QStringLiteral("Wahlspeichern"));
+    m_wahlspeichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_speichernMenu->addSeparator();
     m_wahlundNoten = m_speichernMenu->addAction(QStringLiteral("Wahl und &Noten   (*.tnd)"), this,
                                                 &TTambFrm::WahlundNotenMPClick);
     m_wahlundNoten->setObjectName(QStringLiteral("WahlundNotenMP"));
+    m_wahlundNoten->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_speichernMenu->addSeparator();
     datei->addSeparator();
     QAction *beenden = datei->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
     beenden->setObjectName(QStringLiteral("Beenden"));
+    buildEditMenu(bar);
 
     QAction *neu = bar->addAction(QStringLiteral("&Neu"), this, &TTambFrm::NeuesFormularClick);
     neu->setObjectName(QStringLiteral("NeuesFormular"));
+    neu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     neu->setStatusTip(QStringLiteral("Bestehendes Formular leeren"));
     neu->setToolTip(QStringLiteral("Bestehendes Formular leeren"));
     m_drucken = bar->addAction(QStringLiteral("D&rucken"), this, &TTambFrm::DruckenClick);
     m_drucken->setObjectName(QStringLiteral("Drucken"));
+    m_drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_noten = bar->addAction(QStringLiteral("Noten"), this, &TTambFrm::NotenClick);
     m_noten->setObjectName(QStringLiteral("Noten"));
     QAction *einst = bar->addAction(QStringLiteral("&Einstellungen"), this, &TTambFrm::EinstellungenClick);
@@ -370,7 +400,9 @@ void TTambFrm::buildMenus()
 void TTambFrm::refreshView()
 {
     const MainView &v = m_model.view;
-    setWindowTitle(v.title);
+    // The platform's mark of unsaved changes follows the title's own text.
+    setWindowTitle(v.title + QStringLiteral("[*]"));
+    setWindowModified(m_model.Modified != 0);
     if (m_contents->width() != v.width - FrameWidth)
         fitWindow();
     m_faecherSgr->reload();
@@ -398,6 +430,9 @@ void TTambFrm::refreshView()
     m_afSemKLbl->setVisible(normal && v.afSemKVisible);
 
     m_speichern->setEnabled(v.menusEnabled);
+    // Their keys must not save past the disabled submenu.
+    m_wahlspeichern->setEnabled(v.menusEnabled);
+    m_wahlundNoten->setEnabled(v.menusEnabled);
     m_drucken->setEnabled(v.menusEnabled);
     m_noten->setEnabled(v.menusEnabled);
 
@@ -411,9 +446,13 @@ void TTambFrm::refreshView()
             m_agStdEd->setFocus();
         }
     } else if (m_agStdEd->isVisible()) {
+        const bool hadFocus = m_agStdEd->hasFocus();
         m_agStdEd->hide();
+        if (hadFocus)
+            m_faecherSgr->setFocus();
     }
     applyNoticeState();
+    announceHint();
 }
 
 qreal TTambFrm::messagesPointSize()
@@ -457,7 +496,7 @@ void TTambFrm::clickCourseTable(int col, int row, const QPoint &globalPos)
 {
     QToolTip::hideText();
     FaecherSgrMouseDown(m_model, *m_ui, col, row);
-    refreshView();
+    commitStep(ClickStepName(m_model, col, row));
     showHint(globalPos);
 }
 
@@ -475,20 +514,25 @@ void TTambFrm::showHint(const QPoint &globalPos)
 
 void TTambFrm::NeuesFormularClick()
 {
+    // Unsaved work is not thrown away without a question.
+    if (!mayDiscardChanges())
+        return;
     tamb::NeuesFormularClick(m_model, *m_ui);
-    refreshView();
+    commitStep(QStringLiteral("Neu"));
 }
 
 void TTambFrm::EinstJaBtnClick()
 {
     tamb::EinstJaBtnClick(m_model, *m_ui);
     refreshView();
+    settle();
 }
 
 void TTambFrm::EinstNeinBtnClick()
 {
     tamb::EinstNeinBtnClick(m_model);
     refreshView();
+    settle();
 }
 
 void TTambFrm::EinstellungenClick()
@@ -521,6 +565,7 @@ void TTambFrm::showEvent(QShowEvent *event)
 {
     FormShow(m_model);
     refreshView();
+    settle();
     QMainWindow::showEvent(event);
 }
 
@@ -562,7 +607,7 @@ bool TTambFrm::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == m_afSemKLbl && event->type() == QEvent::MouseButtonPress) {
         AfSemKLblClick(m_model, *m_ui);
-        refreshView();
+        commitStep(QStringLiteral("Besondere Lernleistung"));
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/History.h"
 #include "model/Interaction.h"
 #include "model/MainWindowLogic.h"
 #include "model/Model.h"
@@ -14,7 +15,11 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
+class QStatusBar;
 
 namespace tamb {
 
@@ -71,6 +76,31 @@ public:
     // Windows opened on the logic's request.
     void openWindow(Window window);
 
+    // Undo and redo ("&Bearbeiten"). A change that the user made ends in
+    // commitStep(): it shows the model and keeps the step when anything
+    // the user sees has changed. settle() takes over changes that are no
+    // step (saving, the settings dialog).
+    void commitStep(const QString &name);
+    void settle();
+    void Undo();
+    void Redo();
+    const History &history() const { return m_history; }
+    // Forgets every step; the state now is where undo stops.
+    void clearHistory();
+    QAction *undoAction() const { return m_undo; }
+    QAction *redoAction() const { return m_redo; }
+    // Adds the undo and redo keys to another window (the grades window).
+    void shareEditActions(QWidget *window);
+
+    // Unsaved changes: asks the close query's question; false when the
+    // user stops (Abbrechen, or a save that did not happen).
+    bool mayDiscardChanges();
+    // The last opened files, newest first, kept in the user's settings.
+    QStringList recentFiles() const;
+    QMenu *recentMenu() const { return m_recentMenu; }
+    // The hint line under the table (menu hints, refusals).
+    QLabel *hintLine() const { return m_hintLine; }
+
     QAction *speichernAction() const { return m_speichern; }
     QAction *druckenAction() const { return m_drucken; }
     QAction *notenAction() const { return m_noten; }
@@ -78,6 +108,8 @@ public:
     QLineEdit *hoursEditor() const { return m_agStdEd; }
 
 protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -102,6 +134,12 @@ private:
     bool showPersonalDataForSave(bool withGrades);
     void hoursEditorKey(int key, const QString &typed);
     void releaseChildWindows();
+    void buildEditMenu(QMenuBar *bar);
+    void updateEditActions();
+    void afterRestore();
+    void announceHint();
+    void rememberFile(const QString &path);
+    void updateRecentMenu();
 
     Model m_model;
     std::unique_ptr<WidgetInteraction> m_ownUi;
@@ -135,6 +173,13 @@ private:
     QAction *m_wahlundNoten = nullptr;
     QAction *m_drucken = nullptr;
     QAction *m_noten = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QLabel *m_hintLine = nullptr;
+
+    History m_history;
+    Model m_stable; // the model as of the last step
 
     // Windows created on demand.
     QPointer<QWidget> m_bllFrm;

@@ -9,7 +9,7 @@ void TTambFrm::openBLLDialog()
 {
     // One dialog at a time; it releases itself when closed.
     if (!m_bllFrm)
-        m_bllFrm = new TBLLFrm(m_model, *m_ui, [this] { refreshView(); }, this);
+        m_bllFrm = new TBLLFrm(m_model, *m_ui, [this] { commitStep(QStringLiteral("Besondere Lernleistung")); }, this);
     m_bllFrm->show();
     m_bllFrm->raise();
     m_bllFrm->activateWindow();

@@ -4,23 +4,109 @@
 #include "files/SaveOpen.h"
 #include "print/ui/TPersDatenFrm.h"
 
+#include "files/FileNames.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
 
 namespace tamb {
 
+namespace {
+
+// Where the user's own list of recent files is kept (not the school's
+// settings file beside the program).
+QSettings userSettings()
+{
+    return QSettings(QSettings::UserScope, QStringLiteral("Tamberon"), QStringLiteral("Tamberon"));
+}
+
+const QString RecentKey = QStringLiteral("recentFiles");
+constexpr int RecentCount = 5;
+
+// The one selection file among dragged data, if there is exactly one.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile())
+        return QString();
+    const QString path = url.toLocalFile();
+    return KindOfPath(path) == SelectionKind::None ? QString() : path;
+}
+
+} // namespace
+
 void TTambFrm::OeffnenClick()
 {
+    if (!mayDiscardChanges())
+        return;
     m_model.GridRows = SubjectCount;
-    const QString path =
-        m_ui->openFileName(OpenDialogTitle, OpenDefaultSuffix, WorkingFolder(m_model));
+    const QString path = m_ui->openFileName(OpenDialogTitle, OpenDefaultSuffix, OpenFolder(m_model),
+                                            OpenFilters);
     if (!path.isEmpty())
         openFile(path);
 }
 
 void TTambFrm::openFile(const QString &path)
 {
-    OpenSelectionFile(m_model, *m_ui, path);
-    refreshView();
+    if (OpenSelectionFile(m_model, *m_ui, path) == OpenOutcome::Loaded)
+        rememberFile(path);
+    commitStep(QStringLiteral("Öffnen ") + QFileInfo(path).fileName());
+}
+
+void TTambFrm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TTambFrm::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (mayDiscardChanges())
+        openFile(path);
+}
+
+QStringList TTambFrm::recentFiles() const
+{
+    return userSettings().value(RecentKey).toStringList().mid(0, RecentCount);
+}
+
+void TTambFrm::rememberFile(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    userSettings().setValue(RecentKey, files.mid(0, RecentCount));
+    updateRecentMenu();
+}
+
+void TTambFrm::updateRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction *item = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (mayDiscardChanges())
+                openFile(path);
+        });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
 }
 
 QString FileFromArguments(const QStringList &arguments)
@@ -54,6 +140,8 @@ bool TTambFrm::showPersonalDataForSave(bool withGrades)
     const bool saved = dialog && dialog->saved();
     delete dialog.data();
     refreshView();
+    // Saving is no step; what it changed (title, mark) holds from now on.
+    settle();
     return saved;
 }
 

@@ -16,8 +16,12 @@ void TTambFrm::NotenClick()
 
 void TTambFrm::openGradesWindow()
 {
-    if (!m_notenFrm)
-        m_notenFrm = new TNotenfrm(m_model, *m_ui, this);
+    if (!m_notenFrm) {
+        auto *grades = new TNotenfrm(m_model, *m_ui, this);
+        grades->setStepRecorder([this](const QString &name) { commitStep(name); });
+        shareEditActions(grades);
+        m_notenFrm = grades;
+    }
     QWidget *frm = m_notenFrm.data();
     // Side by side: the course table on the left, the grades on the right.
     const QScreen *shownOn = screen();

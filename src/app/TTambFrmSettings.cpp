@@ -2,6 +2,7 @@
 #include "app/TTambFrm.h"
 
 #include "app/TEinstellungenFrm.h"
+#include "model/History.h"
 #include "rules/Dispatch.h"
 
 namespace tamb {
@@ -12,6 +13,7 @@ void TTambFrm::openSettingsDialog()
         auto *frm = new TEinstellungenFrm(m_model);
         m_einstellungenFrm = frm;
         connect(frm, &TEinstellungenFrm::closed, this, [this, frm] {
+            const Model before = m_model;
             // Closing applies the settings and writes them; a failure has
             // been reported and they hold for this run.
             frm->editor().FormClose(*m_ui);
@@ -23,6 +25,12 @@ void TTambFrm::openSettingsDialog()
             show();
             Refresh(m_model, *m_ui);
             refreshView();
+            // Steps made with other school settings cannot be taken back.
+            FormPaint(m_model);
+            if (!SameSchool(before, m_model))
+                m_history.clear();
+            settle();
+            updateEditActions();
         });
     }
     m_einstellungenFrm->show();

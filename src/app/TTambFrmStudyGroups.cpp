@@ -15,8 +15,7 @@ void TTambFrm::hoursEditorKey(int key, const QString &typed)
     m_model.view.hoursEditorText = m_agStdEd->text();
     AGStdEdKeyDown(m_model, *m_ui, key, typed);
     m_faecherSgr->clearSelection();
-    m_faecherSgr->setCurrentIndex(QModelIndex());
-    refreshView();
+    commitStep(QStringLiteral("Arbeitsgemeinschaften"));
 }
 
 } // namespace tamb

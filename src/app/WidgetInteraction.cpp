@@ -212,9 +212,11 @@ std::optional<QString> WidgetInteraction::inputQuery(const QString &title, const
 }
 
 QString WidgetInteraction::openFileName(const QString &title, const QString &defaultSuffix,
-                                       const QString &directory)
+                                       const QString &directory, const QStringList &filters)
 {
     QFileDialog dialog(opener(), title, directory);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);

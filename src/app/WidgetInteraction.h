@@ -19,7 +19,7 @@ public:
     std::optional<QString> inputQuery(const QString &title, const QString &prompt,
                                       const QString &defaultText) override;
     QString openFileName(const QString &title, const QString &defaultSuffix,
-                         const QString &directory) override;
+                         const QString &directory, const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &directory,
                          const QString &proposedName, const QString &filter) override;
     void showWindow(Window window) override;

@@ -49,6 +49,16 @@ QString WorkingFolder(const Model &m)
     return m.ProgDir.isEmpty() ? QDir::currentPath() : m.ProgDir;
 }
 
+const QStringList OpenFilters = {QStringLiteral("Tamberon-Dateien (*.tmd *.tnd)"),
+                                 QStringLiteral("Alle Dateien (*)")};
+
+QString OpenFolder(const Model &m)
+{
+    const QString folder = WorkingFolder(m);
+    const QString inside = QDir(folder).filePath(FolderName);
+    return QFileInfo(inside).isDir() ? inside : folder;
+}
+
 void PrepareSave(Model &m)
 {
     m.GridRows = SubjectCount;
@@ -135,7 +145,7 @@ bool SaveSelectionWithGrades(Model &m, Interaction &ui, const FolderAccess &fold
 OpenOutcome OeffnenClick(Model &m, Interaction &ui)
 {
     m.GridRows = SubjectCount;
-    const QString path = ui.openFileName(OpenDialogTitle, OpenDefaultSuffix, WorkingFolder(m));
+    const QString path = ui.openFileName(OpenDialogTitle, OpenDefaultSuffix, OpenFolder(m), OpenFilters);
     if (path.isEmpty())
         return OpenOutcome::Cancelled;
     return OpenSelectionFile(m, ui, path);

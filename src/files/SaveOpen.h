@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace tamb {
@@ -34,6 +35,11 @@ struct FolderAccess
 // Where the file dialogs start: the folder of the last save, else the
 // program's folder.
 QString WorkingFolder(const Model &m);
+
+// The open dialog starts in the folder "Tamberon" of the working folder
+// when there is one, and offers the program's files first.
+QString OpenFolder(const Model &m);
+extern const QStringList OpenFilters; // "Tamberon-Dateien (*.tmd *.tnd)", every file
 
 // Before the personal data dialog of a save: `GridRows` and `FileWords`.
 void PrepareSave(Model &m);

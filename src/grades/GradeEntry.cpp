@@ -555,4 +555,34 @@ void Block1PnlClick(Model &m, GradesView &g)
     StartAllGradesSeries(m, g);
 }
 
+const QString GradeRangeHint = QStringLiteral("0 bis 15 Punkte");
+
+bool RefusedGradeInput(const GradesView &g, EditKey key, const QString &text)
+{
+    bool stores = false;
+    switch (g.editor) {
+    case GradeEditor::None:
+        break;
+    case GradeEditor::HjNotenEd:
+    case GradeEditor::AbiNotenEd:
+        stores = key == EditKey::Down || key == EditKey::Return || key == EditKey::Click;
+        break;
+    case GradeEditor::FNotenEd:
+        stores = key == EditKey::Right || key == EditKey::Return || key == EditKey::Click;
+        break;
+    case GradeEditor::AlleNotenEd:
+        stores = key == EditKey::Right || key == EditKey::Down || key == EditKey::Return;
+        break;
+    case GradeEditor::HjEinzelNoteEd:
+        stores = key == EditKey::Return || key == EditKey::Click;
+        break;
+    case GradeEditor::AbiEinzelNoteEd:
+        stores = key == EditKey::Return;
+        break;
+    }
+    // The single grade editor keeps two characters only.
+    const QString typed = g.editor == GradeEditor::HjEinzelNoteEd ? text.left(2) : text;
+    return stores && !typed.isEmpty() && !typedPoints(typed);
+}
+
 } // namespace tamb

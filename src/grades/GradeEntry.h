@@ -41,6 +41,12 @@ void EndEntry(GradesView &g);
 void DeleteHalfYear(Model &m, GradesView &g, Interaction &ui, int h);
 void DeleteAllGrades(Model &m, GradesView &g, Interaction &ui);
 
+// A key that would store the editor's text while the text is no grade
+// (an empty text is no refusal: the single modes delete with it).
+bool RefusedGradeInput(const GradesView &g, EditKey key, const QString &text);
+// What a refused input is told: "0 bis 15 Punkte".
+extern const QString GradeRangeHint;
+
 // Points typed into an editor: a whole number from 0 to 15, or nothing.
 std::optional<int> typedPoints(const QString &text);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tamb {
@@ -27,9 +28,10 @@ public:
     // One-line input dialog; nothing when cancelled.
     virtual std::optional<QString> inputQuery(const QString &title, const QString &prompt,
                                               const QString &defaultText) = 0;
-    // File dialogs; an empty result means cancelled.
+    // File dialogs; an empty result means cancelled. Filters read
+    // "description (patterns)", the first one chosen; none: every file.
     virtual QString openFileName(const QString &title, const QString &defaultSuffix,
-                                 const QString &directory) = 0;
+                                 const QString &directory, const QStringList &filters) = 0;
     virtual QString saveFileName(const QString &title, const QString &directory,
                                  const QString &proposedName, const QString &filter) = 0;
     // Opens a window without waiting for it.

@@ -90,6 +90,8 @@ struct MainView
     int hoursEditorWidth = 20;
     QString hoursEditorText;
     int hoursEditorColumn = 4; // the half-year column the editor covers
+
+    bool operator==(const MainView &) const = default;
 };
 
 // The whole model of one choice, as owned by the main window.
@@ -133,6 +135,8 @@ struct Model
     TextGrid KurszSgr{2, 1};
 
     MainView view;
+
+    bool operator==(const Model &) const = default;
 
     const QString &name(int row) const { return SubjectText[0][row]; }
     const QString &abbreviation(int row) const { return SubjectText[1][row]; }

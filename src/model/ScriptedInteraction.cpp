@@ -21,8 +21,11 @@ std::optional<QString> ScriptedInteraction::inputQuery(const QString &, const QS
     return inputs.takeFirst();
 }
 
-QString ScriptedInteraction::openFileName(const QString &, const QString &, const QString &)
+QString ScriptedInteraction::openFileName(const QString &, const QString &,
+                                         const QString &directory, const QStringList &filters)
 {
+    openFolders.append(directory);
+    openFilters.append(filters);
     return openNames.isEmpty() ? QString() : openNames.takeFirst();
 }
 

@@ -24,7 +24,7 @@ public:
     std::optional<QString> inputQuery(const QString &title, const QString &prompt,
                                       const QString &defaultText) override;
     QString openFileName(const QString &title, const QString &defaultSuffix,
-                         const QString &directory) override;
+                         const QString &directory, const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &directory,
                          const QString &proposedName, const QString &filter) override;
     void showWindow(Window window) override { windows.append(window); }
@@ -42,6 +42,8 @@ public:
     QList<Box> boxes;
     QList<Window> windows;
     QStringList inputPrompts;
+    QStringList openFolders;   // where the open dialogs started
+    QList<QStringList> openFilters;
     QStringList saveProposals; // proposed names of the save dialogs
     QStringList saveFilters;
 

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QStyleOptionViewItem>
 
@@ -47,6 +49,12 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
             font != m_cellFonts.constEnd())
             return *font;
         return {};
+    case Qt::AccessibleTextRole:
+        return m_accessibleName ? m_accessibleName(index.column(), index.row()) : QVariant();
+    case Qt::ToolTipRole: {
+        const QString tip = m_toolTip ? m_toolTip(index.column(), index.row()) : QString();
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     default:
         return {};
     }
@@ -177,6 +185,8 @@ void GridView::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
     const QPoint cell = cellAt(event->position().toPoint());
+    if (m_keyboard && cell.x() >= 0)
+        setCursorCell(cell.x(), cell.y());
     emit cellPressed(cell.x(), cell.y(), event->button(), event->modifiers(),
                      event->globalPosition().toPoint());
     event->accept();
@@ -188,6 +198,129 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
     emit cellReleased(cell.x(), cell.y(), event->button(), event->modifiers(),
                       event->globalPosition().toPoint());
     event->accept();
+}
+
+void TextGridModel::setCellTexts(CellText accessibleName, CellText toolTip)
+{
+    m_accessibleName = std::move(accessibleName);
+    m_toolTip = std::move(toolTip);
+}
+
+// Keyboard use of the grid.
+
+void GridView::setCellTexts(TextGridModel::CellText accessibleName, TextGridModel::CellText toolTip)
+{
+    m_model->setCellTexts(std::move(accessibleName), std::move(toolTip));
+}
+
+void GridView::enableKeyboardCursor(bool typing)
+{
+    m_keyboard = true;
+    m_typing = typing;
+    setFocusPolicy(Qt::StrongFocus);
+    // Tab leaves the grid; the arrows move within it.
+    setTabKeyNavigation(false);
+    // The grids show every cell: the cursor never scrolls them.
+    setAutoScroll(false);
+}
+
+void GridView::setCursorCell(int col, int row)
+{
+    const QModelIndex index = m_model->index(row, col);
+    if (!index.isValid())
+        return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    viewport()->update();
+}
+
+QPoint GridView::cursorCell() const
+{
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? QPoint(index.column(), index.row()) : QPoint(-1, -1);
+}
+
+void GridView::activateCursorCell(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex index = currentIndex();
+    if (!index.isValid())
+        return;
+    const QPoint global = viewport()->mapToGlobal(visualRect(index).center());
+    const int col = index.column();
+    const int row = index.row();
+    emit cellPressed(col, row, button, modifiers, global);
+    emit cellReleased(col, row, button, modifiers, global);
+}
+
+bool GridView::keyboardKey(QKeyEvent *event)
+{
+    if (!m_keyboard || !currentIndex().isValid())
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        activateCursorCell(Qt::LeftButton, modifiers);
+        return true;
+    case Qt::Key_Menu:
+        activateCursorCell(Qt::RightButton, Qt::NoModifier);
+        return true;
+    case Qt::Key_F10:
+        if (modifiers != Qt::ShiftModifier)
+            return false;
+        activateCursorCell(Qt::RightButton, Qt::NoModifier);
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (m_typing && text.size() == 1 && text.at(0).isDigit() && modifiers == Qt::NoModifier) {
+        const QPoint cell = cursorCell();
+        activateCursorCell(Qt::LeftButton, Qt::NoModifier);
+        emit typedIntoCell(cell.x(), cell.y(), text);
+        return true;
+    }
+    return false;
+}
+
+void GridView::keyPressEvent(QKeyEvent *event)
+{
+    if (keyboardKey(event)) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+    if (m_keyboard)
+        viewport()->update();
+}
+
+void GridView::focusInEvent(QFocusEvent *event)
+{
+    // The cursor starts on the first subject, not on the head.
+    const bool placed = currentIndex().isValid();
+    QTableView::focusInEvent(event);
+    if (m_keyboard && !placed && m_model->rowCount() > 1)
+        setCursorCell(0, 1);
+}
+
+void GridView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    paintCursor();
+}
+
+// A frame in the highlight colour round the cursor's cell while the grid
+// has the focus.
+void GridView::paintCursor()
+{
+    if (!m_keyboard || !hasFocus() || !currentIndex().isValid())
+        return;
+    QPainter painter(viewport());
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(visualRect(currentIndex()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace tamb

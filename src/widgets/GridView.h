@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QHash>
 #include <QPoint>
+#include <functional>
 
 class QButtonGroup;
 #include <QTableView>
@@ -31,7 +32,13 @@ public:
     // Re-reads every cell (the grid may also have changed its size).
     void reload();
 
+    // Spoken names and tooltips of the cells; col, row -> text.
+    using CellText = std::function<QString(int, int)>;
+    void setCellTexts(CellText accessibleName, CellText toolTip);
+
 private:
+    CellText m_accessibleName;
+    CellText m_toolTip;
     const TextGrid *m_grid;
     int m_fixedCols;
     int m_fixedRows = 1;
@@ -59,18 +66,41 @@ public:
     // (col, row) under a point of the viewport; -1 outside every cell.
     QPoint cellAt(const QPoint &viewportPos) const;
 
+    // Keyboard use: a cell cursor that the arrows, Home/End and Page Up/Down
+    // move; Space or Return acts as a left click on its cell, the menu key
+    // as a right click. With `typing`, a digit also clicks the cell and is
+    // then handed on by typedIntoCell.
+    void enableKeyboardCursor(bool typing = false);
+    // Presses and releases the mouse on the cursor's cell, so that the
+    // click takes the same way as one of the mouse.
+    void activateCursorCell(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void setCursorCell(int col, int row);
+    QPoint cursorCell() const;
+    // Names and tooltips of the cells (see TextGridModel::setCellTexts).
+    void setCellTexts(TextGridModel::CellText accessibleName, TextGridModel::CellText toolTip);
+
 signals:
     void cellPressed(int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                      const QPoint &globalPos);
     void cellReleased(int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                       const QPoint &globalPos);
 
+    void typedIntoCell(int col, int row, const QString &text);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
+    bool keyboardKey(QKeyEvent *event);
+    void paintCursor();
+
     TextGridModel *m_model;
+    bool m_keyboard = false;
+    bool m_typing = false;
 };
 
 } // namespace tamb

@@ -17,6 +17,15 @@ Model startedModel(const QString &school, const QString &fourthLanguage,
 // A click into the course table with the given answers to questions.
 void click(Model &m, ScriptedInteraction &ui, int col, int row);
 
+// A window's title as shown: the modified mark "[*]" resolved.
+template<typename Window>
+QString shownTitle(const Window &window)
+{
+    QString title = window.windowTitle();
+    title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+    return title;
+}
+
 // Every cell of a grid as "col,row=text" lines, for readable comparisons.
 QString dump(const TextGrid &grid);
 

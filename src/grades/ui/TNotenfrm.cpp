@@ -2,11 +2,13 @@
 
 #include "widgets/GridView.h"
 #include "widgets/ScreenPlacement.h"
+#include "grades/GradeCellNames.h"
 #include "grades/GradeEntry.h"
 #include "grades/Grades.h"
 #include "model/Interaction.h"
 #include "model/Model.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <QWindow>
 
 namespace tamb {
@@ -252,6 +255,12 @@ void TNotenfrm::buildWidgets()
     m_nFaecherSgr->setItemDelegate(new TightCellDelegate(m_nFaecherSgr));
     m_nFaecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
     m_nFaecherSgr->setProperty("helpContext", 300);
+    m_nFaecherSgr->setAccessibleName(QStringLiteral("Noten"));
+    m_nFaecherSgr->enableKeyboardCursor(true);
+    m_nFaecherSgr->setCellTexts(
+        [this](int col, int row) { return GradeCellName(m_view.NFaecherSgr, col, row); }, {});
+    connect(m_nFaecherSgr, &GridView::typedIntoCell, this,
+            [this](int, int, const QString &text) { typedIntoCell(text); });
 
     m_nPfaecherSgr = new GridView(&m_view.NPfaecherSgr, 1, this);
     m_nPfaecherSgr->setObjectName(QStringLiteral("NPfaecherSgr"));
@@ -260,6 +269,8 @@ void TNotenfrm::buildWidgets()
     m_nPfaecherSgr->setItemDelegate(new TightCellDelegate(m_nPfaecherSgr));
     m_nPfaecherSgr->setFocusPolicy(Qt::NoFocus);
     m_nPfaecherSgr->setProperty("helpContext", 600);
+    m_nPfaecherSgr->setCellTexts(
+        [this](int col, int row) { return GradeCellName(m_view.NPfaecherSgr, col, row); }, {});
 
     m_block1Pnl = new QLabel(QStringLiteral("Block I"), this);
     m_block1Pnl->setObjectName(QStringLiteral("Block1Pnl"));
@@ -344,6 +355,9 @@ void TNotenfrm::buildWidgets()
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QString::fromUtf16(setup.name));
         edit->setFrame(false);
+        // Framed, so that the editor stands out over its cell.
+        edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #000080; }"));
+        edit->setAccessibleName(QStringLiteral("Noteneingabe"));
         edit->setGeometry(160, 680, 30, setup.height);
         edit->setProperty("helpContext", setup.help);
         edit->hide();
@@ -358,6 +372,16 @@ void TNotenfrm::buildWidgets()
                    const QPoint &) {
                 NFaecherSgrMouseUp(m_model, m_view, m_ui, col, row, button, modifiers);
                 showView();
+                QString name = QStringLiteral("Noten");
+                if (button == Qt::RightButton)
+                    name = QStringLiteral("Optimierung");
+                else if (row == 0 && (modifiers & Qt::ControlModifier))
+                    name = QStringLiteral("Noten löschen");
+                else if (row == 0 && (modifiers & Qt::ShiftModifier))
+                    name = QStringLiteral("Wunschnote");
+                else if (row == 0 && (modifiers & Qt::AltModifier))
+                    name = QStringLiteral("Durchschnitte");
+                stepDone(name);
             });
     connect(m_nPfaecherSgr, &GridView::cellReleased, this,
             [this](int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers,
@@ -366,6 +390,7 @@ void TNotenfrm::buildWidgets()
                     return;
                 NPfaecherSgrMouseUp(m_model, m_view, col, row);
                 showView();
+                stepDone(QStringLiteral("Noten"));
             });
 }
 
@@ -487,6 +512,7 @@ bool TNotenfrm::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Block1PnlClick(m_model, m_view);
         showView();
+        stepDone(QStringLiteral("Noten"));
         return true;
     }
     auto *edit = qobject_cast<QLineEdit *>(watched);
@@ -520,10 +546,62 @@ bool TNotenfrm::eventFilter(QObject *watched, QEvent *event)
     }
     if (!key)
         return QWidget::eventFilter(watched, event);
+    const bool refused = RefusedGradeInput(m_view, *key, edit->text());
+    const bool hadFocus = edit->hasFocus();
     const bool handled = GradeEditorKey(m_model, m_view, m_ui, *key, edit->text());
     ClearGridSelection();
     showView();
+    if (refused)
+        refuseInput(edit);
+    afterEditorKey(edit, hadFocus);
+    stepDone(*key == EditKey::Delete ? QStringLiteral("Noten löschen") : QStringLiteral("Noteneingabe"));
     return handled || QWidget::eventFilter(watched, event);
+}
+
+void TNotenfrm::stepDone(const QString &name)
+{
+    if (m_stepDone)
+        m_stepDone(name);
+}
+
+void TNotenfrm::showRestored()
+{
+    EndEntry(m_view);
+    FormActivate();
+}
+
+// A digit on a cell of the grid: the click has started the entry, the
+// digit is its first character.
+void TNotenfrm::typedIntoCell(const QString &text)
+{
+    QLineEdit *edit = editor(m_view.editor);
+    if (!edit)
+        return;
+    m_view.editorText = text;
+    showView();
+}
+
+// Beeps and says what may be typed, at the editor and to screen readers.
+void TNotenfrm::refuseInput(QLineEdit *edit)
+{
+    m_ui.beep();
+    edit->setAccessibleDescription(GradeRangeHint);
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), GradeRangeHint, edit);
+    QAccessibleEvent alert(edit, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+// Once an entry has ended, the keyboard goes back to the grid at the cell
+// that was edited.
+void TNotenfrm::afterEditorKey(QLineEdit *edit, bool hadFocus)
+{
+    if (m_view.editor != GradeEditor::None || !hadFocus)
+        return;
+    const QModelIndex at = m_nFaecherSgr->indexAt(
+        m_nFaecherSgr->viewport()->mapFrom(this, edit->geometry().center()));
+    m_nFaecherSgr->setFocus();
+    if (at.isValid())
+        m_nFaecherSgr->setCursorCell(at.column(), at.row());
 }
 
 } // namespace tamb

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -59,6 +60,15 @@ public:
     // Shows the grades view as it is.
     void showView();
 
+    // Told after every handled click or key, with the name of the step;
+    // the receiver keeps it for undo when the grades changed.
+    void setStepRecorder(std::function<void(const QString &)> recorder)
+    {
+        m_stepDone = std::move(recorder);
+    }
+    // After an undo or redo: the entry ends, everything is shown anew.
+    void showRestored();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -69,12 +79,17 @@ private:
     void buildWidgets();
     void ClearGridSelection();
     void focusWindowChanged(QWindow *window);
+    void stepDone(const QString &name);
+    void typedIntoCell(const QString &text);
+    void refuseInput(QLineEdit *edit);
+    void afterEditorKey(QLineEdit *edit, bool hadFocus);
 
     Model &m_model;
     Interaction &m_ui;
     QPointer<QWidget> m_main;
     GradesView m_view;
     bool m_lastFocusWasDialog = false;
+    std::function<void(const QString &)> m_stepDone;
 
     GridView *m_nFaecherSgr = nullptr;
     GridView *m_nPfaecherSgr = nullptr;

@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -248,6 +249,27 @@ bool TPersDatenFrm::eventFilter(QObject *watched, QEvent *event)
             inputLeft(ReletUInput);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TPersDatenFrm::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || qobject_cast<QPushButton *>(focusWidget())) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // The input being typed in counts as left, as when the button is clicked.
+    QWidget *focused = focusWidget();
+    if (focused == m_nameEd)
+        inputLeft(NameInput);
+    else if (focused == m_gebtagEd)
+        inputLeft(GebtagInput);
+    else if (focused == m_klasseCbx)
+        inputLeft(KlasseInput);
+    else if (focused == m_bekenntnisCbx)
+        inputLeft(BekenntnisInput);
+    DruckBtnClick();
+    event->accept();
 }
 
 void TPersDatenFrm::inputLeft(PersonalDataInput input)

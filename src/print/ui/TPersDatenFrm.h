@@ -40,6 +40,9 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Return acts as the action button (a focused button acts itself);
+    // Escape cancels, as QDialog does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWidgets();
