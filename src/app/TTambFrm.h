@@ -29,6 +29,10 @@ struct StartOptions
     QString workingDirectory;  // empty: the current directory
 };
 
+// The file named on a command line (arguments as QCoreApplication gives
+// them, program first), as an absolute path; empty when there is none.
+QString FileFromArguments(const QStringList &arguments);
+
 // The main window: the course table and its companions, the menus, the
 // start sequence and the close query. The logic lives in the core; this
 // class shows the model and forwards the clicks.
@@ -53,6 +57,10 @@ public:
     void EinstellungenClick();
     void NotenClick();
     void OeffnenClick();
+    // Opens a selection file chosen by path, as "&Öffnen" does after its
+    // dialog: the one way in for the dialog, the command line, drops and
+    // the recent files.
+    void openFile(const QString &path);
     void WahlspeichernClick();
     void WahlundNotenMPClick();
     void DruckenClick();

@@ -4,12 +4,33 @@
 #include "files/SaveOpen.h"
 #include "print/ui/TPersDatenFrm.h"
 
+#include <QFileInfo>
+
 namespace tamb {
 
 void TTambFrm::OeffnenClick()
 {
-    tamb::OeffnenClick(m_model, *m_ui);
+    m_model.GridRows = SubjectCount;
+    const QString path =
+        m_ui->openFileName(OpenDialogTitle, OpenDefaultSuffix, WorkingFolder(m_model));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void TTambFrm::openFile(const QString &path)
+{
+    OpenSelectionFile(m_model, *m_ui, path);
     refreshView();
+}
+
+QString FileFromArguments(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!argument.isEmpty() && !argument.startsWith(u'-'))
+            return QFileInfo(argument).absoluteFilePath();
+    }
+    return QString();
 }
 
 void TTambFrm::WahlspeichernClick()

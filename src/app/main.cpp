@@ -12,5 +12,9 @@ int main(int argc, char *argv[])
 
     tamb::TTambFrm window;
     window.show();
+    // A file named on the command line opens once the start is done.
+    const QString file = tamb::FileFromArguments(QCoreApplication::arguments());
+    if (!file.isEmpty())
+        window.openFile(file);
     return QApplication::exec();
 }

@@ -138,6 +138,12 @@ OpenOutcome OeffnenClick(Model &m, Interaction &ui)
     const QString path = ui.openFileName(OpenDialogTitle, OpenDefaultSuffix, WorkingFolder(m));
     if (path.isEmpty())
         return OpenOutcome::Cancelled;
+    return OpenSelectionFile(m, ui, path);
+}
+
+OpenOutcome OpenSelectionFile(Model &m, Interaction &ui, const QString &path)
+{
+    m.GridRows = SubjectCount;
     OpenOutcome outcome = OpenOutcome::NothingRead;
     const SelectionKind kind = KindOfPath(path);
     if (kind != SelectionKind::None) {

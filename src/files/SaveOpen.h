@@ -55,5 +55,8 @@ enum class OpenOutcome {
 // "&Öffnen": asks for a file, reads it by its extension and refreshes
 // (except when cancelled).
 OpenOutcome OeffnenClick(Model &m, Interaction &ui);
+// The same for a file already chosen (dialog, command line, drop, recent
+// files): reads it by its extension and refreshes.
+OpenOutcome OpenSelectionFile(Model &m, Interaction &ui, const QString &path);
 
 } // namespace tamb
