@@ -9,7 +9,8 @@ foreach(target tamberon-check tamberon-check-pdf)
 endforeach()
 install(TARGETS ${TAMBERON_WINDOWS_PROGRAMS} RUNTIME DESTINATION . COMPONENT tamberon)
 
-# Qt, from the prefix the build found it in.
+# Qt, from the prefix the build found it in. Printing to Windows printers is part of
+# Qt6PrintSupport itself; there is no print plugin on Windows.
 set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
 set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
 set(qt_dlls)
@@ -19,8 +20,6 @@ endforeach()
 install(FILES ${qt_dlls} DESTINATION . COMPONENT tamberon)
 install(FILES ${qt_plugins}/platforms/qwindows.dll DESTINATION plugins/platforms COMPONENT tamberon)
 install(FILES ${qt_plugins}/styles/qwindowsvistastyle.dll DESTINATION plugins/styles COMPONENT tamberon)
-install(FILES ${qt_plugins}/printsupport/windowsprintersupport.dll
-    DESTINATION plugins/printsupport COMPONENT tamberon)
 
 # Plugins and translations relative to the programs' folder.
 file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\nPlugins = plugins\nTranslations = translations\n")
