@@ -1,0 +1,13 @@
+# Windows: the program's resources, one flat folder to install (the programs, the Qt and
+# MinGW runtime DLLs, the plugins, the German Qt translations) and the NSIS installer.
+# Included from the top level only when WIN32.
+
+set(TAMBERON_WINDOWS_DIR ${CMAKE_SOURCE_DIR}/share/windows)
+
+# Icon and version information of tamberon.exe.
+enable_language(RC)
+configure_file(${TAMBERON_WINDOWS_DIR}/tamberon.rc.in ${CMAKE_BINARY_DIR}/tamberon.rc @ONLY)
+target_sources(tamberon PRIVATE ${CMAKE_BINARY_DIR}/tamberon.rc)
+
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsDeploy.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)

@@ -1,0 +1,18 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(TAMBERON_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TAMBERON_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TAMBERON_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${TAMBERON_MINGW_TRIPLE}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TAMBERON_MINGW_TRIPLE})
+if(DEFINED TAMBERON_QT_PREFIX)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${TAMBERON_QT_PREFIX})
+endif()
+# Libraries, headers and packages come from the target's root; programs (moc, rcc, ...) from the host.
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
