@@ -139,12 +139,16 @@ TTambFrm::~TTambFrm()
 
 void TTambFrm::fitWindow()
 {
-    // The status line comes below the window's own height.
     const int bar = menuBar()->sizeHint().height();
-    const int status = statusBar()->sizeHint().height();
     const int width = m_model.view.width - FrameWidth;
     int height = 780 - FrameHeight - bar;
     const QSize room = roomOnScreen(this);
+    // The status line comes below the window's own height, where the screen
+    // has room for it; the hints it repeats stay at their cells.
+    const bool statusFits = height + bar + statusBar()->sizeHint().height() <= room.height();
+    if (statusBar()->isVisibleTo(this) != statusFits)
+        statusBar()->setVisible(statusFits);
+    const int status = statusFits ? statusBar()->sizeHint().height() : 0;
     // On a screen with less room the contents first give up the free strip
     // below their lowest widget; then the window scrolls.
     if (height + bar + status > room.height()) {

@@ -40,9 +40,11 @@ void place(QWidget *window, QPoint frameTopLeft)
         return;
     // A window that is on the screen is moved by its frame explicitly: a
     // plain move may place its inner area there instead.
-    if (QWindow *handle = window->windowHandle(); handle && handle->isVisible())
-        handle->setFramePosition(frame.topLeft());
-    else
+    if (QWindow *handle = window->windowHandle(); handle && handle->isVisible()) {
+        // By the inner area: window managers do not all honour a frame position.
+        const QMargins margins = frameOf(window);
+        handle->setPosition(frame.topLeft() + QPoint(margins.left(), margins.top()));
+    } else
         window->move(frame.topLeft());
 }
 
@@ -54,7 +56,8 @@ public:
     Placer(QWidget *window, QPoint frameTopLeft) : QObject(window), m_window(window), m_wanted(frameTopLeft)
     {
         setObjectName(QStringLiteral("ScreenPlacer"));
-        m_clock.start();
+        if (window->isVisible())
+            m_clock.start();
         window->installEventFilter(this);
     }
 
@@ -67,9 +70,12 @@ protected:
             case QEvent::Move:
             case QEvent::Resize:
             case QEvent::WindowActivate:
-                // Done once the frame is known (or it never comes).
+                // Done once the frame is known (or it never comes). The wait
+                // starts when the window is shown: a start box may come first.
+                if (!m_clock.isValid() && event->type() == QEvent::Show)
+                    m_clock.start();
                 place(m_window, m_wanted);
-                if (!frameOf(m_window).isNull() || m_clock.elapsed() > 3000)
+                if (!frameOf(m_window).isNull() || (m_clock.isValid() && m_clock.elapsed() > 3000))
                     deleteLater();
                 break;
             default:
