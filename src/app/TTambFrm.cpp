@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QLayout>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolTip>
@@ -168,6 +169,17 @@ void TTambFrm::fitWindow()
     outer = outer.boundedTo(room);
     if (size() != outer)
         setFixedSize(outer);
+    // A style's bars may be higher than their hints said: once laid out, the
+    // window grows by what the contents still miss, as far as the room allows.
+    auto *scroll = qobject_cast<QAbstractScrollArea *>(centralWidget());
+    if (!scroll || !layout())
+        return;
+    layout()->activate();
+    const QSize port = scroll->maximumViewportSize();
+    const QSize missing(qMax(0, width - port.width()), qMax(0, height - port.height()));
+    const QSize grown = (outer + missing).boundedTo(room);
+    if (grown != size())
+        setFixedSize(grown);
 }
 
 void TTambFrm::moveEvent(QMoveEvent *event)
