@@ -45,6 +45,9 @@ foreach(type "tmd|Tamberondatei (mit Namen)" "tnd|Tamberondatei (mit Noten)")
         "StrCmp $0 'TAMBERON.${ext}' 0 +2\n"
         "DeleteRegKey SHCTX 'Software\\Classes\\.${ext}'\n")
 endforeach()
+# The program's own list of recent files (QSettings of the user who uninstalls).
+string(APPEND assoc_uninstall "DeleteRegKey HKCU 'Software\\Tamberon\\Tamberon'\n"
+    "DeleteRegKey /ifempty HKCU 'Software\\Tamberon'\n")
 set(notify "System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'\n")
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "${assoc_install}${notify}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${assoc_uninstall}${notify}")
