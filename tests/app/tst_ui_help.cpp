@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "StartedWindow.h"
 
 #include "app/HelpWindow.h"
 #include "app/TTambFrm.h"
@@ -119,23 +119,10 @@ struct Example
     }
 };
 
-struct Started
+// Started with the settings' own school name.
+struct Started : test::StartedWindow
 {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    std::unique_ptr<TTambFrm> window;
-    Started()
-    {
-        Model settings = test::startedModel();
-        settings.ProgDir = dir.path();
-        WriteSettings(settings);
-        StartOptions options;
-        options.ui = &ui;
-        options.screen = {1280, 1024};
-        options.workingDirectory = dir.path();
-        window = std::make_unique<TTambFrm>(options);
-        window->show();
-    }
+    Started() : StartedWindow(false) {}
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "StartedWindow.h"
 #include "../grades/GradesFixture.h"
 
 #include "app/HelpWindow.h"
@@ -25,30 +25,11 @@ using namespace tamb;
 
 namespace {
 
-struct Started
+struct Started : test::StartedWindow
 {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    std::unique_ptr<TTambFrm> window;
-    bool activated = false;
+    bool activated = activate();
 
-    Started()
-    {
-        Model settings = test::startedModel();
-        settings.ProgDir = dir.path();
-        settings.SchoolName = QStringLiteral("Schule");
-        WriteSettings(settings);
-        StartOptions options;
-        options.ui = &ui;
-        options.screen = {1280, 1024};
-        options.workingDirectory = dir.path();
-        window = std::make_unique<TTambFrm>(options);
-        window->show();
-        window->activateWindow();
-        activated = QTest::qWaitForWindowActive(window.get());
-        window->faecherSgr()->setFocus();
-    }
-    Model &model() { return window->model(); }
+    Started() { window->faecherSgr()->setFocus(); }
     GridView *grid() const { return window->faecherSgr(); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

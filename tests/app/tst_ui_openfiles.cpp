@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "StartedWindow.h"
 
 #include "app/TTambFrm.h"
 #include "files/SaveOpen.h"
@@ -20,27 +20,7 @@ using namespace tamb;
 
 namespace {
 
-struct Started
-{
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    std::unique_ptr<TTambFrm> window;
-
-    Started()
-    {
-        Model settings = test::startedModel();
-        settings.ProgDir = dir.path();
-        settings.SchoolName = QStringLiteral("Schule");
-        WriteSettings(settings);
-        StartOptions options;
-        options.ui = &ui;
-        options.screen = {1280, 1024};
-        options.workingDirectory = dir.path();
-        window = std::make_unique<TTambFrm>(options);
-        window->show();
-    }
-    Model &model() { return window->model(); }
-};
+using Started = test::StartedWindow;
 
 // A file with a few subjects taken, written beside the settings.
 QString writeChoice(Started &s, const QString &name)

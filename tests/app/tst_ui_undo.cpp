@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "StartedWindow.h"
 #include "../grades/GradesFixture.h"
 
 #include "app/TTambFrm.h"
@@ -16,35 +16,16 @@ using namespace tamb;
 
 namespace {
 
-struct Started
+struct Started : test::StartedWindow
 {
-    QTemporaryDir dir;
-    ScriptedInteraction ui;
-    std::unique_ptr<TTambFrm> window;
-    bool activated = false;
+    bool activated = activate();
 
-    Started()
-    {
-        Model settings = test::startedModel();
-        settings.ProgDir = dir.path();
-        settings.SchoolName = QStringLiteral("Schule");
-        WriteSettings(settings);
-        StartOptions options;
-        options.ui = &ui;
-        options.screen = {1280, 1024};
-        options.workingDirectory = dir.path();
-        window = std::make_unique<TTambFrm>(options);
-        window->show();
-        window->activateWindow();
-        activated = QTest::qWaitForWindowActive(window.get());
-    }
     ~Started()
     {
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qobject_cast<TNotenfrm *>(w))
                 delete w;
     }
-    Model &model() { return window->model(); }
     // What the main window shows.
     QString shown()
     {
