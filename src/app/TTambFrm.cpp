@@ -469,6 +469,7 @@ void TTambFrm::refreshView()
     }
     applyNoticeState();
     announceHint();
+    followBLLDialog();
 }
 
 qreal TTambFrm::messagesPointSize()

@@ -126,6 +126,7 @@ private:
     // A click on a message, or F1 over it or over a refusal hint, opens its explanation.
     bool explainInHelp(QObject *watched, QEvent *event);
     void openBLLDialog();
+    void followBLLDialog();
     void openSettingsDialog();
     void openGradesWindow();
     // Saving before the window closes: true when the window may close.

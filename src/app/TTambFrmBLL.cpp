@@ -15,4 +15,10 @@ void TTambFrm::openBLLDialog()
     m_bllFrm->activateWindow();
 }
 
+void TTambFrm::followBLLDialog()
+{
+    if (auto *dialog = qobject_cast<TBLLFrm *>(m_bllFrm.data()))
+        dialog->followModel();
+}
+
 } // namespace tamb

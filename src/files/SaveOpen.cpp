@@ -59,6 +59,14 @@ QString OpenFolder(const Model &m)
     return QFileInfo(inside).isDir() ? inside : folder;
 }
 
+QString ProposedFileName(const Model &m, bool withGrades)
+{
+    const QString suffix = withGrades ? QStringLiteral(".tnd") : QStringLiteral(".tmd");
+    if (!m.CurrentFile.isEmpty())
+        return QFileInfo(m.CurrentFile).completeBaseName() + suffix;
+    return DefaultFileName(m.PersonalData, Today()) + suffix;
+}
+
 void PrepareSave(Model &m)
 {
     m.GridRows = SubjectCount;
@@ -100,9 +108,10 @@ bool enterFileFolder(Model &m, Interaction &ui, bool withGrades, const FolderAcc
 
 bool saveFile(Model &m, Interaction &ui, bool withGrades, const FolderAccess &folders)
 {
-    const QString proposed = DefaultFileName(m.PersonalData, Today())
-        + (withGrades ? QStringLiteral(".tnd") : QStringLiteral(".tmd"));
-    const QString chosen = ui.saveFileName(SaveDialogTitle, WorkingFolder(m), proposed,
+    // The next save offers the file last opened or saved, where it is.
+    const QString folder =
+        m.CurrentFile.isEmpty() ? WorkingFolder(m) : QFileInfo(m.CurrentFile).absolutePath();
+    const QString chosen = ui.saveFileName(SaveDialogTitle, folder, ProposedFileName(m, withGrades),
                                            withGrades ? SelectionGradesFilter : SelectionFilter);
     if (chosen.isEmpty())
         return false;
@@ -122,10 +131,12 @@ bool saveFile(Model &m, Interaction &ui, bool withGrades, const FolderAccess &fo
         return false;
     }
     m.view.title = FileTitle(m, path);
+    m.CurrentFile = path;
     m.FileWords.clear();
     ui.inform(SavedText(shownPath));
-    // Saving with grades keeps the mark, so that closing still asks.
-    if (!withGrades)
+    // A file with grades holds everything. A selection file alone leaves
+    // grades changed since the last such file unsaved, so closing still asks.
+    if (withGrades || m.Modified != 2)
         m.Modified = 0;
     return true;
 }

@@ -41,6 +41,11 @@ QString WorkingFolder(const Model &m);
 QString OpenFolder(const Model &m);
 extern const QStringList OpenFilters; // "Tamberon-Dateien (*.tmd *.tnd)", every file
 
+// The name the save dialog proposes: the current file's, with the
+// extension of the kind saved; before any file, one made from the pupil's
+// name and the school years.
+QString ProposedFileName(const Model &m, bool withGrades);
+
 // Before the personal data dialog of a save: `GridRows` and `FileWords`.
 void PrepareSave(Model &m);
 

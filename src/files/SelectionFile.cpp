@@ -42,6 +42,8 @@ constexpr qint64 ReadLimit = 64 * 1024;
 const QString Blanks = QStringLiteral("   ");
 const QString NoWrittenExam = QStringLiteral("   -------");
 const QString BLLName = QStringLiteral("Bes. Lernleistung");
+constexpr int EconomicsRow = 11;
+constexpr int ElectiveRow = 29;
 
 // Strings are stored with at most 255 bytes; longer texts are cut so that
 // every written file can be read again.
@@ -115,13 +117,51 @@ void takeCoreSlot(Model &m, int row)
     }
 }
 
-QString halfYearText(const Model &m, int row)
+// The text of a course of `row` as its flags alone give it.
+QString plainCourseText(const Model &m, int row)
 {
-    if (row == 29)
-        return QStringLiteral(" ") + (m.FspiHours.isEmpty() ? QStringLiteral("4") : m.FspiHours);
-    if ((row >= 1 && row <= 5) || row == 15)
+    if (m.Choice[Core][row] || (row >= 1 && row <= 5) || row == 15)
         return QStringLiteral(" 4");
+    if (row == ElectiveRow)
+        return ElectiveHoursText(m);
     return QStringLiteral(" 2");
+}
+
+// Course texts that the rules write beside the plain one, by their code in
+// bits 12..23 of a subject's word (three bits per half-year). Code 0 is the
+// plain text; "4" is a course raised to four hours by the four-hour question.
+const QString CourseTexts[8] = {QString(),          QStringLiteral("4"),  QStringLiteral("2"),
+                                QStringLiteral("  2"), QStringLiteral("   2"), QStringLiteral(" 2"),
+                                QStringLiteral(" 4"),  QStringLiteral(" 3")};
+constexpr int CourseTextShift = 12;
+// In the achievement's word: a seminar course whose courses gave way to
+// the oral examination.
+constexpr quint32 SeminarKeptBit = 1u << 8;
+const QString SeminarName = QStringLiteral("BLL - Seminarkurs");
+const QString SeminarHours = QStringLiteral(" 3");
+
+quint32 courseTextCodes(const Model &m, int row)
+{
+    const QString plain = plainCourseText(m, row);
+    quint32 codes = 0;
+    for (int h = 1; h <= 4; ++h) {
+        const QString &text = m.FaecherSgr.cell(h + 3, row);
+        if (!m.Choice[h + 3][row] || text == plain)
+            continue;
+        for (quint32 code = 1; code < 8; ++code)
+            if (text == CourseTexts[code])
+                codes |= code << (CourseTextShift + 3 * (h - 1));
+    }
+    return codes;
+}
+
+void decodeCourseTexts(Model &m, int row, quint32 word)
+{
+    for (int h = 1; h <= 4; ++h) {
+        const quint32 code = (word >> (CourseTextShift + 3 * (h - 1))) & 7u;
+        if (code != 0 && m.Choice[h + 3][row])
+            m.FaecherSgr.setCell(h + 3, row, CourseTexts[code]);
+    }
 }
 
 void decodeRow(Model &m, int row, quint32 word)
@@ -143,7 +183,7 @@ void decodeRow(Model &m, int row, quint32 word)
         case HalfYear2:
         case HalfYear3:
         case HalfYear4:
-            g.setCell(c, row, halfYearText(m, row));
+            g.setCell(c, row, plainCourseText(m, row));
             break;
         case Oral:
             m.Allowed[3][row] = true;
@@ -169,11 +209,22 @@ void decodeRow(Model &m, int row, quint32 word)
                 if (m.Choice[h][row])
                     g.setCell(h, row, QStringLiteral(" 4"));
             takeCoreSlot(m, row);
+            if (row == EconomicsRow) {
+                // Wirtschaft exists only as a core subject, and as such it may
+                // be written and oral: the marks stay clickable and printed.
+                m.Allowed[Written][row] = m.Allowed[Oral][row] = true;
+                if (!m.Choice[Written][row])
+                    g.setCell(2, row, QString());
+                if (!m.Choice[Oral][row])
+                    g.setCell(3, row, QString());
+            }
             break;
         default:
             break;
         }
     }
+    if (row != m.BLLRow)
+        decodeCourseTexts(m, row, word);
 }
 
 void decodeBLL(Model &m, quint32 word)
@@ -190,6 +241,13 @@ void decodeBLL(Model &m, quint32 word)
     if (word & (1u << 5)) {
         m.Choice[HalfYear2][row] = true;
         g.setCell(5, row, QStringLiteral(" 3"));
+    }
+    if ((word & SeminarKeptBit) && !(word & (1u << 4))) {
+        // The seminar course stays one, with its hours, though the oral
+        // examination took the place of its courses.
+        m.SubjectText[0][row] = SeminarName;
+        g.setCell(4, row, SeminarHours);
+        g.setCell(5, row, SeminarHours);
     }
     g.setCell(0, row, m.SubjectText[0][row]);
     m.BLLField = quint8((word >> 11) & 255u);
@@ -279,8 +337,19 @@ QList<qint32> EncodeChoice(const Model &m)
                 word |= 1u << c;
         words[row] = qint32(word);
     }
-    if (isSubjectRow(m.BLLRow) && m.Choice[Taken][m.BLLRow])
-        words[m.BLLRow] = qint32(quint32(words[m.BLLRow]) + quint32(m.BLLField) * 2048u);
+    // Beyond the flags, in bits that readers before them ignore: the texts
+    // of courses that differ from the plain ones (the four-hour question),
+    // and the seminar course whose courses gave way to the oral exam.
+    for (int row = 1; row < SubjectCount; ++row)
+        if (row != m.BLLRow)
+            words[row] = qint32(quint32(words[row]) | courseTextCodes(m, row));
+    if (isSubjectRow(m.BLLRow) && m.Choice[Taken][m.BLLRow]) {
+        const int bll = m.BLLRow;
+        quint32 word = quint32(words[bll]) + quint32(m.BLLField) * 2048u;
+        if (m.name(bll) == SeminarName && !m.Choice[HalfYear1][bll])
+            word |= SeminarKeptBit;
+        words[bll] = qint32(word);
+    }
 
     quint32 hours = 0;
     for (int c = 4; c <= 7; ++c) {
@@ -417,6 +486,8 @@ void ApplySelection(Model &m, Interaction &ui, const SelectionData &data, bool w
     if (withGrades)
         DecodeGrades(m, data.Words);
     m.view.title = FileTitle(m, m.CurrentFile);
+    // What was just read is what the file holds: nothing is unsaved.
+    m.Modified = 0;
 }
 
 void DecodeChoice(Model &m, Interaction &ui, const QList<qint32> &words)

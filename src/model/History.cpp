@@ -15,6 +15,7 @@ Model comparable(const Model &m)
     c.ProgDir.clear();
     c.WorkDir.clear();
     c.SettingsSeen = false;
+    c.BLLDialogSerial = 0;
     c.view.hintShown = false;
     c.view.hint.clear();
     c.view.hoursEditorVisible = false;
@@ -50,6 +51,8 @@ void RestoreState(Model &m, const Model &kept)
     next.ClickRow = m.ClickRow;
     next.FileWords.clear();
     next.GridRows = SubjectCount;
+    // The achievement may differ now: an open dialog takes it afresh.
+    next.BLLDialogSerial = m.BLLDialogSerial + 1;
     next.view.hintShown = false;
     next.view.hint.clear();
     next.view.hoursEditorVisible = false;

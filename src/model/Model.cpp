@@ -167,7 +167,7 @@ void BuildCatalog(Model &m)
 
 void ResetChoice(Model &m)
 {
-    m.BLLSocialField = false;
+    EndBLL(m);
     m.CoreSlots[1] = 1;
     m.CoreSlots[2] = 15;
     m.CoreSlots[3] = m.CoreSlots[4] = m.CoreSlots[5] = 0;
@@ -333,6 +333,43 @@ void SumWeeklyHours(Model &m, int count)
         }
         m.WostSgr.setCell(h, 0, QString::number(sum));
     }
+}
+
+QString ElectiveHoursText(const Model &m)
+{
+    const QString &hours = m.FspiHours;
+    bool digits = !hours.isEmpty() && hours.size() <= 2;
+    for (QChar ch : hours)
+        digits = digits && ch.isDigit() && ch.unicode() < 128;
+    return QStringLiteral(" ") + (digits ? hours : QStringLiteral("4"));
+}
+
+void EndBLL(Model &m)
+{
+    const int row = m.BLLRow;
+    if (row > 0 && row < SubjectCount) {
+        m.SubjectText[0][row] = QString::fromUtf16(Catalog[row].name);
+        m.FaecherSgr.setCell(0, row, m.SubjectText[0][row]);
+    }
+    m.BLLSocialField = false;
+    m.view.afSemKVisible = false;
+    m.view.afSemKCaption.clear();
+    ++m.BLLDialogSerial;
+}
+
+GradeTable GradesOf(const Model &m)
+{
+    GradeTable t;
+    std::copy(&m.Grades[0][0], &m.Grades[0][0] + t.size(), t.begin());
+    return t;
+}
+
+void NoteChange(Model &m, bool gradesChanged)
+{
+    if (gradesChanged)
+        m.Modified = 2;
+    else if (m.Modified == 0)
+        m.Modified = 1;
 }
 
 } // namespace tamb

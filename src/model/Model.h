@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+
 namespace tamb {
 
 // Catalog size: indices 1..29 are subjects, grid row 30 is "Arbeitsgemeinschaften".
@@ -128,6 +130,10 @@ struct Model
     QString WorkDir;
     bool SettingsSeen = false;
     quint8 Modified = 0;
+    // Counts the ends of a special learning achievement (new form, file
+    // read, dropped by its name): a form picked in a dialog that was open
+    // before such an end no longer counts.
+    quint32 BLLDialogSerial = 0;
 
     TextGrid FaecherSgr{9, SubjectCount + 1};
     TextGrid PfaecherSgr{6, 7};
@@ -156,6 +162,22 @@ int CountChosen(const Model &m, int count, int row);
 int FindField(const Model &m, int count, const QString &letter);
 int NextChosen(const Model &m, int start, int count, int row);
 void SumWeeklyHours(Model &m, int count = SubjectCount);
+
+// Cell text of an elective-area language course: " " + `FspiHours`, or
+// " 4" where the setting is not one or two digits.
+QString ElectiveHoursText(const Model &m);
+
+// The special learning achievement is gone (new form, dropped by its name):
+// its plain name, no task-field label, and an open dialog starts afresh.
+void EndBLL(Model &m);
+
+// The grades as one value, to tell whether a step changed them.
+using GradeTable = std::array<quint8, 5 * GradeColumns>;
+GradeTable GradesOf(const Model &m);
+
+// A change for the close query: 1 for the choice, 2 once grades changed,
+// which only a save with grades takes along.
+void NoteChange(Model &m, bool gradesChanged);
 
 // Window titles.
 QString TitleAfterCatalog(const Model &m);  // "Tamberon für die Oberstufe - " + school

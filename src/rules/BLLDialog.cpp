@@ -21,11 +21,12 @@ namespace {
 
 const QString FieldCaptionPrefix = QStringLiteral("Aufgabenfeld der besonderen Lernleistung: ");
 
-// The dialog changes the saved choice; a clean state must ask before closing.
-void markChanged(Model &m)
+// A state picked before the achievement ended (new form, file read,
+// dropped by its name) is taken afresh from the model.
+void follow(const Model &m, BLLDialogState &s)
 {
-    if (m.Modified == 0)
-        m.Modified = 1;
+    if (s.serial != m.BLLDialogSerial)
+        FollowBLLDialog(m, s);
 }
 
 // A social-science subject (field letter "g") is written.
@@ -48,19 +49,28 @@ bool otherOralSubject(const Model &m, int row)
 
 } // namespace
 
+bool FollowBLLDialog(const Model &m, BLLDialogState &s)
+{
+    const BLLDialogState before = s;
+    s = BLLDialogState();
+    s.serial = m.BLLDialogSerial;
+    const int bll = m.BLLRow;
+    if (bll > 0 && bll < SubjectCount && m.Choice[Taken][bll]) {
+        s.art = m.Choice[HalfYear1][bll] ? 0 : 1;
+        s.field = m.BLLField >= 1 && m.BLLField <= 3 ? m.BLLField - 1 : -1;
+        // The form is known, so the task field can be changed at once.
+        s.fieldEnabled = true;
+    }
+    return !(s == before);
+}
+
 void BLLFormShow(Model &m, BLLDialogState &s)
 {
     // A task field picked now counts as a click in " m" only when the oral
     // rule opened the dialog.
     m.ClickCol = -1;
     m.view.afSemKVisible = true;
-    const int bll = m.BLLRow;
-    if (bll <= 0 || bll >= SubjectCount || !m.Choice[Taken][bll])
-        return;
-    s.art = m.Choice[HalfYear1][bll] ? 0 : 1;
-    s.field = m.BLLField >= 1 && m.BLLField <= 3 ? m.BLLField - 1 : -1;
-    // The form is known, so the task field can be changed at once.
-    s.fieldEnabled = true;
+    FollowBLLDialog(m, s);
 }
 
 void ArtRGrClick(Model &m, BLLDialogState &s, int item)
@@ -68,6 +78,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
     const int bll = m.BLLRow;
     if (item < 0 || item > 1 || bll <= 0 || bll >= SubjectCount)
         return;
+    follow(m, s);
     s.art = item;
     TextGrid &g = m.FaecherSgr;
     if (item == 0) {
@@ -86,7 +97,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
         g.setCell(8, bll, QString());
     }
     g.setCell(0, bll, m.SubjectText[0][bll]);
-    markChanged(m);
+    NoteChange(m, false);
 
     s.fieldEnabled = true;
     if (s.field < 0)
@@ -99,9 +110,13 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
 void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
 {
     const int bll = m.BLLRow;
-    if (!s.fieldEnabled || item < 0 || item > 2 || bll <= 0 || bll >= SubjectCount)
+    if (bll <= 0 || bll >= SubjectCount)
+        return;
+    follow(m, s);
+    if (!s.fieldEnabled || item < 0 || item > 2)
         return;
     s.field = item;
+    const GradeTable grades = GradesOf(m);
 
     bool condition = false;
     if (item == 1) {
@@ -131,7 +146,6 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
         }
     }
     m.BLLField = quint8(item + 1);
-    markChanged(m);
 
     // Opened from the " m" column: the achievement becomes the oral subject,
     // unless another subject has taken that role meanwhile.
@@ -140,20 +154,26 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
         m.FaecherSgr.setCell(3, bll, QStringLiteral(" m"));
         MoveBLLGradeToOralExam(m);
     }
+    NoteChange(m, GradesOf(m) != grades);
     ShowExamOverview(m);
 }
 
-void BLLFormClose(Model &m, Interaction &ui, const BLLDialogState &s)
+void BLLFormClose(Model &m, Interaction &ui, BLLDialogState &s)
 {
     const int bll = m.BLLRow;
+    follow(m, s);
     if (s.art >= 0 && bll > 0 && bll < SubjectCount) {
         m.Choice[Taken][bll] = true;
         m.SubjectText[0][bll] = m.FaecherSgr.cell(0, bll);
         m.view.afSemKVisible = true;
     }
     // Closed without a form: no achievement, so no oral exam in it either.
-    if (bll > 0 && bll < SubjectCount && !m.Choice[Taken][bll] && m.Choice[Oral][bll])
-        RemoveOralRole(m, SubjectCount, bll);
+    if (bll > 0 && bll < SubjectCount && !m.Choice[Taken][bll]) {
+        if (m.Choice[Oral][bll])
+            RemoveOralRole(m, SubjectCount, bll);
+        // No task-field label on an achievement that is not chosen.
+        m.view.afSemKVisible = false;
+    }
     // The whole refresh: column 8, the count and the menus must follow a
     // choice that the dialog completed or broke.
     Refresh(m, ui);

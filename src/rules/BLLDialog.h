@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 namespace tamb {
 
@@ -15,6 +16,9 @@ struct BLLDialogState
     int art = -1;   // `ArtRGr`: 0 "Seminarkurs", 1 "Wettbewerb"
     int field = -1; // `AufgabenfeldRgr`: 0..2 = task field I..III
     bool fieldEnabled = false;
+    quint32 serial = 0; // `BLLDialogSerial` of the model when taken
+
+    bool operator==(const BLLDialogState &) const = default;
 };
 
 extern const QString BLLCaption;
@@ -23,6 +27,9 @@ extern const QStringList BLLArtItems;
 extern const QString BLLFieldCaption;
 extern const QStringList BLLFieldItems;
 
+// The items of the achievement as the model holds it now; true when they
+// differ from what the dialog showed.
+bool FollowBLLDialog(const Model &m, BLLDialogState &s);
 // Showing the dialog: `ClickCol` = -1, task-field label shown, the items of
 // a chosen achievement selected.
 void BLLFormShow(Model &m, BLLDialogState &s);
@@ -34,7 +41,8 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item);
 // the oral subject when it may.
 void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item);
 // Closing: with a form picked the achievement is chosen; then the refresh.
-void BLLFormClose(Model &m, Interaction &ui, const BLLDialogState &s);
+// A form picked before the achievement ended no longer counts.
+void BLLFormClose(Model &m, Interaction &ui, BLLDialogState &s);
 
 // The achievement becomes the oral exam: a total grade moves into the oral
 // result of exam row 5 and the seminar's courses give way to the exam.

@@ -18,6 +18,7 @@ void FaecherSgrMouseDown(Model &m, Interaction &ui, int col, int row)
     m.ClickCol = col;
     m.ClickRow = row;
     m.view.hintShown = false;
+    const GradeTable grades = GradesOf(m);
 
     const bool subjectRow = row >= 1 && row < count;
     switch (col) {
@@ -46,8 +47,10 @@ void FaecherSgrMouseDown(Model &m, Interaction &ui, int col, int row)
     default:
         break;
     }
+    // A click never hides grades changed before; a click that drops
+    // grades is a change of the grades itself.
     if (col >= 0 && col < 8)
-        m.Modified = 1;
+        NoteChange(m, GradesOf(m) != grades);
     Refresh(m, ui);
 }
 

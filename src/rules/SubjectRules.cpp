@@ -80,17 +80,6 @@ void chosenWhenBothPairs(Model &m, int row)
 
 bool economicsCore(const Model &m) { return m.Choice[Core][Economics]; }
 
-// Weekly hours of the elective-area language; a damaged value must not
-// put anything but a number into a half-year cell.
-QString electiveHours(const Model &m)
-{
-    const QString &hours = m.FspiHours;
-    bool digits = !hours.isEmpty() && hours.size() <= 2;
-    for (QChar ch : hours)
-        digits = digits && ch.isDigit() && ch.unicode() < 128;
-    return digits ? hours : QStringLiteral("4");
-}
-
 // Religion or ethics: the new one replaces the one chosen so far.
 void exchangeReligion(Model &m, int row)
 {
@@ -157,7 +146,7 @@ void chooseSubject(Model &m, Interaction &ui, int row)
         break;
     case ElectiveLanguage:
         m.Choice[Taken][row] = true;
-        setAllCourses(m, row, QStringLiteral(" ") + electiveHours(m));
+        setAllCourses(m, row, ElectiveHoursText(m));
         break;
     default: // German, Economics, Maths
         break;
@@ -300,10 +289,7 @@ void dropSubject(Model &m, int row)
         // The oral role goes first: it may give the seminar its courses back.
         dropOralRole(m, row);
         m.Choice[Taken][row] = false;
-        const QString plainName = QStringLiteral("Bes. Lernleistung");
-        m.SubjectText[0][row] = plainName;
-        m.FaecherSgr.setCell(0, row, plainName);
-        m.BLLSocialField = false;
+        EndBLL(m);
         m.FaecherSgr.setCell(3, row, QString());
         ClearCourse(m, row, 1);
         ClearCourse(m, row, 2);
@@ -399,7 +385,8 @@ void addCourses(Model &m, int col, int row)
             break;
         // Starts in the first pair; both pairs make it chosen.
         if (!m.Choice[Taken][row] && (first == 1 || m.Choice[HalfYear1][row])) {
-            setPair(row == ComputerScience ? Two : Four);
+            // The elective language has the school's hours however it comes about.
+            setPair(row == ComputerScience ? Two : ElectiveHoursText(m));
             if (m.Choice[HalfYear1][row] && m.Choice[HalfYear3][row]) {
                 m.Choice[Taken][row] = true;
                 for (int c = HalfYear1; c <= HalfYear4; ++c)

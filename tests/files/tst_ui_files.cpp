@@ -260,8 +260,9 @@ void TestUiFiles::saveFromMenu_data()
     QTest::addColumn<bool>("withGrades");
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("modifiedAfter");
-    QTest::newRow("selection") << false << "Wahl speichern" << 0;
-    QTest::newRow("with grades") << true << "Wahl und Noten speichern" << 2;
+    // Grades changed: only the file with grades saves them.
+    QTest::newRow("selection") << false << "Wahl speichern" << 2;
+    QTest::newRow("with grades") << true << "Wahl und Noten speichern" << 0;
 }
 
 void TestUiFiles::saveFromMenu()
@@ -289,6 +290,7 @@ void TestUiFiles::saveFromMenu()
     QCOMPARE(shownCaption, action);
     QVERIFY(QFileInfo::exists(path));
     QCOMPARE(int(window->model().Modified), modifiedAfter);
+    QCOMPARE(window->isWindowModified(), modifiedAfter != 0);
     QCOMPARE(window->model().view.title, QDir::toNativeSeparators(path)
                                         + QStringLiteral(" - Tamberon für die Oberstufe - [ Schule ]"));
     QVERIFY(window->findChildren<TPersDatenFrm *>().isEmpty());
@@ -340,6 +342,9 @@ void TestUiFiles::closeQuery()
     QCOMPARE(shownCaption, action);
     QCOMPARE(ui.boxes.first().text,
              QStringLiteral("Wahl noch nicht gespeichert!\n\rSoll jetzt gespeichert werden?"));
+    // A save that did not happen leaves the changes marked.
+    QCOMPARE(window->isWindowModified(), !closes);
+    QCOMPARE(window->model().Modified != 0, !closes);
 }
 
 void TestUiFiles::openFromMenu()
@@ -354,10 +359,13 @@ void TestUiFiles::openFromMenu()
     source.FileWords = EncodeChoice(source);
     QVERIFY(WriteSelection(source, path, false));
 
+    window->model().Modified = 1;
+    ui.answers << Answer::No; // changes given up
     ui.openNames << path;
     window->OeffnenClick();
     QCOMPARE(window->model().CurrentFile, path);
     QCOMPARE(test::shownTitle(*window), window->model().view.title);
+    QCOMPARE(int(window->model().Modified), 0);
     QVERIFY(window->model().Choice[Taken][14]);
 
     // The next save dialog opens with the file's personal data.

@@ -1,10 +1,7 @@
 #include "tst_rulestate.h"
-
-#include "rules/BLLDialog.h"
-#include "rules/Dispatch.h"
+#include "RandomClicks.h"
 
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
@@ -13,34 +10,9 @@ using namespace tamb;
 
 namespace {
 
-// One step of a run: a click into the course table, or the BLL dialog used
-// with a form and a task field (col = -10 - form, row = task field).
-struct Step
-{
-    int col;
-    int row;
-    bool yes; // answer to a question
-};
-
-constexpr int DialogStep = -10;
-
-void play(Model &m, ScriptedInteraction &ui, const Step &s)
-{
-    if (s.col <= DialogStep) {
-        BLLDialogState d;
-        BLLFormShow(m, d);
-        if (s.col == DialogStep - 2) {
-            // Dialog opened and closed without a form.
-        } else {
-            ArtRGrClick(m, d, DialogStep - s.col);
-            AufgabenfeldRgrClick(m, d, s.row);
-        }
-        BLLFormClose(m, ui, d);
-        return;
-    }
-    ui.defaultAnswer = s.yes ? Answer::Yes : Answer::No;
-    FaecherSgrMouseDown(m, ui, s.col, s.row);
-}
+using test::DialogStep;
+using test::Step;
+using test::play;
 
 bool isHours(const QString &text)
 {
@@ -223,13 +195,6 @@ const QList<StartState> &startStates()
     return states;
 }
 
-Step randomStep(QRandomGenerator &rng)
-{
-    if (rng.bounded(200) == 0)
-        return {DialogStep - int(rng.bounded(3)), int(rng.bounded(3)), false};
-    return {int(rng.bounded(-1, 10)), int(rng.bounded(-1, 33)), rng.bounded(2) == 0};
-}
-
 // Shortest sequence found by dropping steps one at a time that still breaks `check`.
 QList<Step> shrink(const StartState &start, QList<Step> steps,
                    const std::function<QString(const Model &)> &check)
@@ -311,7 +276,7 @@ void TestRandomClicks::randomClicks()
             ui.reset();
             run.clear();
         }
-        const Step step = randomStep(rng);
+        const Step step = test::randomStep(rng);
         run.append(step);
         play(m, ui, step);
         // A dialog closed without a form leaves no oral flag on the achievement.

@@ -86,6 +86,12 @@ void TBLLFrm::AufgabenfeldRgrClick(int item)
         m_changed();
 }
 
+void TBLLFrm::followModel()
+{
+    if (m_state.serial != m_model.BLLDialogSerial && FollowBLLDialog(m_model, m_state))
+        showState();
+}
+
 void TBLLFrm::FormShow()
 {
     if (QWidget *main = parentWidget()) {

@@ -27,6 +27,10 @@ public:
     QButtonGroup *artRGr() const { return m_art; }
     QButtonGroup *aufgabenfeldRgr() const { return m_field; }
 
+    // After a new form, a file read or the achievement dropped, the dialog
+    // shows the achievement as it is now: what was picked before is gone.
+    void followModel();
+
     // Clicks as the radio groups deliver them (also used by tests).
     void ArtRGrClick(int item);
     void AufgabenfeldRgrClick(int item);
