@@ -137,6 +137,11 @@ constexpr int CourseTextShift = 12;
 // In the achievement's word: a seminar course whose courses gave way to
 // the oral examination.
 constexpr quint32 SeminarKeptBit = 1u << 8;
+// In the words of Gemeinschaftskunde and Geographie: the oral mark is
+// blocked (with Wirtschaft as core subject, after the extra course went).
+constexpr quint32 OralBlockedBit = 1u << 8;
+constexpr int SocialStudiesRow = 9;
+constexpr int GeographyRow = 10;
 const QString SeminarName = QStringLiteral("BLL - Seminarkurs");
 const QString SeminarHours = QStringLiteral(" 3");
 
@@ -225,6 +230,11 @@ void decodeRow(Model &m, int row, quint32 word)
     }
     if (row != m.BLLRow)
         decodeCourseTexts(m, row, word);
+    if ((row == SocialStudiesRow || row == GeographyRow) && (word & OralBlockedBit)
+        && !m.Choice[Oral][row]) {
+        m.Allowed[Oral][row] = false;
+        g.setCell(3, row, QStringLiteral(" ¤"));
+    }
 }
 
 void decodeBLL(Model &m, quint32 word)
@@ -339,10 +349,14 @@ QList<qint32> EncodeChoice(const Model &m)
     }
     // Beyond the flags, in bits that readers before them ignore: the texts
     // of courses that differ from the plain ones (the four-hour question),
-    // and the seminar course whose courses gave way to the oral exam.
+    // a blocked oral mark of Gemeinschaftskunde or Geographie, and the
+    // seminar course whose courses gave way to the oral exam.
     for (int row = 1; row < SubjectCount; ++row)
         if (row != m.BLLRow)
             words[row] = qint32(quint32(words[row]) | courseTextCodes(m, row));
+    for (int row : {SocialStudiesRow, GeographyRow})
+        if (!m.Allowed[Oral][row])
+            words[row] = qint32(quint32(words[row]) | OralBlockedBit);
     if (isSubjectRow(m.BLLRow) && m.Choice[Taken][m.BLLRow]) {
         const int bll = m.BLLRow;
         quint32 word = quint32(words[bll]) + quint32(m.BLLField) * 2048u;
