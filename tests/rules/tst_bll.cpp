@@ -56,7 +56,6 @@ private slots:
     void closingWithoutAForm();
     void closingRunsTheWholeRefresh();
     void dialogMarksTheChoiceChanged();
-    void endedAchievementForgetsTheDialog_data();
     void endedAchievementForgetsTheDialog();
 };
 
@@ -331,41 +330,32 @@ void TestBLL::dialogMarksTheChoiceChanged()
     QCOMPARE(m.Modified, quint8(2));
 }
 
-void TestBLL::endedAchievementForgetsTheDialog_data()
-{
-    QTest::addColumn<bool>("newForm"); // else dropped by its name
-    QTest::newRow("&Neu") << true;
-    QTest::newRow("dropped by its name") << false;
-}
-
-// A form picked in a dialog still open when the achievement ends does not
-// come back when the dialog closes, and nothing of it stays on the row.
+// A form picked in a dialog still open when the achievement ends ("&Neu",
+// dropped by its name) does not come back when the dialog closes, and
+// nothing of it stays on the row.
 void TestBLL::endedAchievementForgetsTheDialog()
 {
-    QFETCH(bool, newForm);
-    QTemporaryDir dir; // no settings file
-    Model m = startedModel();
-    m.ProgDir = dir.path();
-    ScriptedInteraction ui;
-    click(m, ui, 0, BLL);
-    BLLDialogState s = openDialog(m);
-    ArtRGrClick(m, s, 0);
-    AufgabenfeldRgrClick(m, s, 1);
-    if (newForm) {
-        NeuesFormularClick(m, ui);
-    } else {
-        BLLFormClose(m, ui, s);
-        s = openDialog(m);
+    for (bool newForm : {true, false}) {
+        QTemporaryDir dir; // no settings file
+        Model m = startedModel();
+        m.ProgDir = dir.path();
+        ScriptedInteraction ui;
         click(m, ui, 0, BLL);
-    }
-    for (bool closed : {false, true}) {
-        if (closed)
+        BLLDialogState s = openDialog(m);
+        ArtRGrClick(m, s, 0);
+        AufgabenfeldRgrClick(m, s, 1);
+        if (!newForm) {
             BLLFormClose(m, ui, s);
-        QVERIFY(!m.Choice[Taken][BLL]);
-        QCOMPARE(m.name(BLL), QStringLiteral("Bes. Lernleistung"));
-        QCOMPARE(m.FaecherSgr.cell(0, BLL), m.name(BLL));
-        QVERIFY(!m.view.afSemKVisible);
-        QVERIFY(m.FaecherSgr.cell(4, BLL).isEmpty() && !m.Choice[HalfYear1][BLL]);
+            s = openDialog(m);
+        }
+        newForm ? NeuesFormularClick(m, ui) : click(m, ui, 0, BLL);
+        for (bool closed : {false, true}) {
+            if (closed)
+                BLLFormClose(m, ui, s);
+            QVERIFY(!m.Choice[Taken][BLL] && !m.Choice[HalfYear1][BLL] && !m.view.afSemKVisible);
+            QCOMPARE(m.name(BLL), QStringLiteral("Bes. Lernleistung"));
+            QCOMPARE(m.FaecherSgr.cell(0, BLL) + m.FaecherSgr.cell(4, BLL), m.name(BLL));
+        }
     }
 }
 
