@@ -3,6 +3,7 @@
 #include "model/ByteIO.h"
 #include "model/Cp1252.h"
 #include "model/Interaction.h"
+#include "rules/BLLDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,7 +143,6 @@ constexpr quint32 SeminarKeptBit = 1u << 8;
 constexpr quint32 OralBlockedBit = 1u << 8;
 constexpr int SocialStudiesRow = 9;
 constexpr int GeographyRow = 10;
-const QString SeminarName = QStringLiteral("BLL - Seminarkurs");
 const QString SeminarHours = QStringLiteral(" 3");
 
 quint32 courseTextCodes(const Model &m, int row)
@@ -255,7 +255,7 @@ void decodeBLL(Model &m, quint32 word)
     if ((word & SeminarKeptBit) && !(word & (1u << 4))) {
         // The seminar course stays one, with its hours, though the oral
         // examination took the place of its courses.
-        m.SubjectText[0][row] = SeminarName;
+        m.SubjectText[0][row] = BLLSeminarName;
         g.setCell(4, row, SeminarHours);
         g.setCell(5, row, SeminarHours);
     }
@@ -360,7 +360,7 @@ QList<qint32> EncodeChoice(const Model &m)
     if (isSubjectRow(m.BLLRow) && m.Choice[Taken][m.BLLRow]) {
         const int bll = m.BLLRow;
         quint32 word = quint32(words[bll]) + quint32(m.BLLField) * 2048u;
-        if (m.name(bll) == SeminarName && !m.Choice[HalfYear1][bll])
+        if (m.name(bll) == BLLSeminarName && !m.Choice[HalfYear1][bll])
             word |= SeminarKeptBit;
         words[bll] = qint32(word);
     }

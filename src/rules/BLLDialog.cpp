@@ -8,6 +8,7 @@
 namespace tamb {
 
 const QString BLLCaption = QStringLiteral("Besondere Lernleistung");
+const QString BLLSeminarName = QStringLiteral("BLL - Seminarkurs");
 const QString BLLArtCaption = QStringLiteral("Form der Besonderen Lernleistung");
 const QStringList BLLArtItems = {QStringLiteral("Seminarkurs"), QStringLiteral("Wettbewerb")};
 const QString BLLFieldCaption = QStringLiteral("Zuordunung zu einem Aufgabenfeld");
@@ -56,7 +57,8 @@ bool FollowBLLDialog(const Model &m, BLLDialogState &s)
     s.serial = m.BLLDialogSerial;
     const int bll = m.BLLRow;
     if (bll > 0 && bll < SubjectCount && m.Choice[Taken][bll]) {
-        s.art = m.Choice[HalfYear1][bll] ? 0 : 1;
+        // A seminar course whose courses gave way to the oral exam is one still.
+        s.art = m.Choice[HalfYear1][bll] || m.name(bll) == BLLSeminarName ? 0 : 1;
         s.field = m.BLLField >= 1 && m.BLLField <= 3 ? m.BLLField - 1 : -1;
         // The form is known, so the task field can be changed at once.
         s.fieldEnabled = true;
@@ -82,7 +84,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
     s.art = item;
     TextGrid &g = m.FaecherSgr;
     if (item == 0) {
-        m.SubjectText[0][bll] = QStringLiteral("BLL - Seminarkurs");
+        m.SubjectText[0][bll] = BLLSeminarName;
         g.setCell(4, bll, QStringLiteral(" 3"));
         g.setCell(5, bll, QStringLiteral(" 3"));
         m.Choice[HalfYear1][bll] = true;

@@ -22,6 +22,7 @@ struct BLLDialogState
 };
 
 extern const QString BLLCaption;
+extern const QString BLLSeminarName; // "BLL - Seminarkurs"
 extern const QString BLLArtCaption;
 extern const QStringList BLLArtItems;
 extern const QString BLLFieldCaption;
