@@ -58,6 +58,7 @@ void TestRecovery::cycle()
 
     test::StartedWindow second;
     const Model fresh = second.model();
+    second.ui.boxes.clear(); // those of the start
     second.ui.answers = {Answer(answer)};
     const bool restored = second.window->offerRecovery();
     const bool asked = left == u"crash";

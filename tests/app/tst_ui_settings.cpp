@@ -47,7 +47,7 @@ struct Program
 {
     explicit Program(const QString &workingDirectory = QString())
         : main(StartOptions{&ui, QSize(1280, 1024),
-                            workingDirectory.isEmpty() ? dir.path() : workingDirectory})
+                            workingDirectory.isEmpty() ? dir.path() : workingDirectory, {}})
     {
         main.show();
         ui.reset();

@@ -554,7 +554,7 @@ void TestCli::settingsOfTheWorkingFolder()
     put(school.filePath(QStringLiteral("Tamberon.tme")), QByteArray("\xff\xff\xff\xff"));
     const Output damaged = execute(school.path(), {"old.tmd"});
     QCOMPARE(damaged.status, 0);
-    QVERIFY(QString::fromUtf8(damaged.err).contains(QStringLiteral("Tamberon.tme kann nicht gelesen werden")));
+    QVERIFY(QString::fromUtf8(damaged.err).contains(QStringLiteral("Tamberon.tme ist beschädigt")));
     QVERIFY(damaged.out.contains("Schule:              [ Schule ]\n"));
 }
 
