@@ -15,14 +15,10 @@ struct PrivateHome
 
     PrivateHome()
     {
-        const std::pair<const char *, const char *> folders[] = {
-            {"HOME", ""},
-            {"XDG_CONFIG_HOME", ".config"},
-            {"XDG_DATA_HOME", ".local/share"},
-            {"XDG_CACHE_HOME", ".cache"},
-            {"XDG_STATE_HOME", ".local/state"},
-        };
-        for (const auto &[variable, folder] : folders) {
+        for (const auto &[variable, folder] : {std::pair{"HOME", ""}, {"XDG_CONFIG_HOME", ".config"},
+                                                {"XDG_DATA_HOME", ".local/share"},
+                                                {"XDG_CACHE_HOME", ".cache"},
+                                                {"XDG_STATE_HOME", ".local/state"}}) {
             const QString path = QDir(dir.path()).filePath(QString::fromLatin1(folder));
             QDir().mkpath(path);
             qputenv(variable, QFile::encodeName(path));

@@ -25,19 +25,16 @@ namespace {
 struct SmallDisk
 {
     QString path;
-    bool mounted = false;
+    bool mounted = QDir().mkpath(path) && mount({"-t", "tmpfs", "-o", "size=64k", "tmpfs", path});
 
-    explicit SmallDisk(const QString &folder) : path(folder)
-    {
-        QDir().mkpath(folder);
-        mounted = QProcess::execute(QStringLiteral("mount"),
-                                    {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder})
-            == 0;
-    }
     ~SmallDisk()
     {
         if (mounted)
             QProcess::execute(QStringLiteral("umount"), {path});
+    }
+    static bool mount(const QStringList &arguments)
+    {
+        return QProcess::execute(QStringLiteral("mount"), arguments) == 0;
     }
     void fill() const
     {
@@ -46,41 +43,11 @@ struct SmallDisk
         while (filler.write(QByteArray(4096, 'f')) > 0) {
         }
     }
-    bool makeReadOnly() const
-    {
-        return QProcess::execute(QStringLiteral("mount"), {"-o", "remount,ro", path}) == 0;
-    }
 };
 
 QByteArray bytesOf(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-Model pupil()
-{
-    Model m = test::startedModel();
-    m.PersonalData = {QStringLiteral("ab"), QStringLiteral("1.1.1993"), QStringLiteral("11 a"),
-                      QStringLiteral("ev"), 0};
-    m.Modified = 1;
-    m.view.title = QStringLiteral("alter Titel");
-    PrepareSave(m);
-    return m;
-}
-
-QByteArray settingsWith(const std::function<void(Model &)> &change)
-{
-    Model m = test::startedModel();
-    change(m);
-    return EncodeSettings(m);
+    return ReadWholeFile(path, 1 << 20).bytes;
 }
 
 } // namespace
@@ -127,60 +94,53 @@ void TestSafeIo::writers()
         disk.emplace(folder);
         if (!disk->mounted)
             QSKIP("no tmpfs can be mounted here (needs root)");
-    } else {
-        QDir().mkpath(folder);
     }
+    QDir().mkpath(folder);
     const QString name = writer == u"settings" ? SettingsFileName : QStringLiteral("alt.tmd");
     const QString path = QDir(folder).filePath(name);
     const QByteArray old = QByteArrayLiteral("der alte Inhalt");
-    writeFile(path, old);
+    QVERIFY(WriteWholeFile(path, old));
     if (fault == u"full")
         disk->fill();
-    if (fault == u"readonly" && !disk->makeReadOnly())
+    if (fault == u"readonly" && !SmallDisk::mount({"-o", "remount,ro", folder}))
         QSKIP("the tmpfs cannot be made read-only here");
     if (fault == u"gone")
         QVERIFY(QDir(folder).removeRecursively());
 
-    bool ok = true;
-    QString told;
+    WriteOutcome outcome;
     if (writer == u"selection") {
-        Model m = pupil();
+        Model m = test::startedModel();
+        m.PersonalData.Klasse = QStringLiteral("11 a");
+        m.Modified = 1;
+        m.view.title = QStringLiteral("alter Titel");
         ScriptedInteraction ui;
         ui.saveNames << path;
-        ok = SaveSelection(m, ui);
+        outcome.ok = SaveSelection(m, ui);
         QCOMPARE(ui.boxes.size(), 1);
         QCOMPARE(int(ui.boxes[0].kind), int(BoxKind::Error));
         QVERIFY(ui.boxes[0].text.startsWith(QStringLiteral("Datei ") + QDir::toNativeSeparators(path)));
-        told = ui.boxes[0].text;
+        outcome.reason = ui.boxes[0].text;
         QCOMPARE(int(m.Modified), 1);
         QCOMPARE(m.view.title, QStringLiteral("alter Titel"));
     } else if (writer == u"settings") {
         Model m = test::startedModel();
         m.ProgDir = folder;
-        const WriteOutcome outcome = WriteSettings(m);
-        ok = outcome.ok;
-        told = outcome.reason;
+        outcome = WriteSettings(m);
     } else {
-        const WriteOutcome outcome = WriteWholeFile(path, [&fault](QIODevice &device) {
+        outcome = WriteWholeFile(path, [&fault](QIODevice &device) {
             device.write("neu");
             return fault != u"failing" && device.write(QByteArray(256 * 1024, 'n')) > 0;
         });
-        ok = outcome.ok;
-        told = outcome.reason;
     }
-    QVERIFY(!ok);
-    QVERIFY2(told.endsWith(QString(reason).replace(QStringLiteral("%1"),
-                                                   QDir::toNativeSeparators(folder))),
-             qPrintable(told));
+    QVERIFY(!outcome.ok);
+    reason.replace(QStringLiteral("%1"), QDir::toNativeSeparators(folder));
+    QVERIFY2(outcome.reason.endsWith(reason), qPrintable(outcome.reason));
     if (fault == u"gone") {
         QVERIFY(!QFileInfo::exists(folder));
     } else {
         QCOMPARE(bytesOf(path), old);
-        QStringList expected{name};
-        if (fault == u"full")
-            expected << QStringLiteral("fill");
-        expected.sort();
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        QDir(folder).remove(QStringLiteral("fill"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     }
 }
 
@@ -199,7 +159,9 @@ void TestSafeIo::readers_data()
         QTest::addRow("huge, %s", reader) << "huge" << QByteArray() << reader << version;
     }
     const auto settings = [](const char *name, const std::function<void(Model &)> &change) {
-        QTest::newRow(name) << "" << settingsWith(change) << "settings" << 0;
+        Model m = test::startedModel();
+        change(m);
+        QTest::newRow(name) << "" << EncodeSettings(m) << "settings" << 0;
     };
     settings("school of control characters", [](Model &m) { m.SchoolName = QStringLiteral("\x01\x02"); });
     settings("empty school", [](Model &m) { m.SchoolName.clear(); });
@@ -229,7 +191,7 @@ void TestSafeIo::readers()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(qint64(4) << 30)); // sparse: takes no room
     } else {
-        writeFile(path, bytes);
+        QVERIFY(WriteWholeFile(path, bytes));
     }
 
     Model m = test::startedModel();
@@ -252,7 +214,7 @@ void TestSafeIo::readers()
                  qPrintable(ui.boxes[0].text));
     }
     QCOMPARE(test::modelDiff(m, before), QString());
-    if (!kind.isEmpty() && kind != u"huge" && kind != u"fifo" && kind != u"folder")
+    if (kind.isEmpty())
         QCOMPARE(bytesOf(path), bytes);
 }
 
@@ -261,11 +223,10 @@ void TestSafeIo::startArguments_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("outcome"); // help, version, the file or the error
     QTest::newRow("help") << QStringList{"a.tmd", "-h"} << "help";
+    QTest::newRow("value to a flag") << QStringList{"--help=1", "a.tnd"} << "unbekannte Option --help=1";
     QTest::newRow("version") << QStringList{"--version"} << "version";
-    QTest::newRow("file") << QStringList{"a.tnd"} << "a.tnd";
     QTest::newRow("file after --") << QStringList{"--", "-a.tmd"} << "-a.tmd";
     QTest::newRow("unknown") << QStringList{"-x", "a.tmd"} << "unbekannte Option -x";
-    QTest::newRow("value to a flag") << QStringList{"--help=1"} << "unbekannte Option --help=1";
     QTest::newRow("two files") << QStringList{"a.tmd", "b.tmd"}
                                << "nur eine Datei kann geöffnet werden";
 }
@@ -274,12 +235,8 @@ void TestSafeIo::startArguments()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, outcome);
-    const StartArguments start = ParseStartArguments(arguments);
-    const QString seen = start.help ? QStringLiteral("help")
-                         : start.version ? QStringLiteral("version")
-                         : start.error.isEmpty() ? start.file
-                                                 : start.error;
-    QCOMPARE(seen, outcome);
+    const StartArguments s = ParseStartArguments(arguments);
+    QCOMPARE(s.help ? "help" : s.version ? "version" : s.error.isEmpty() ? s.file : s.error, outcome);
 }
 
 QTEST_GUILESS_MAIN(TestSafeIo)
