@@ -37,7 +37,7 @@ Options parseArguments(const QStringList &arguments)
             return QString();
         };
     };
-    const QList<OptionSpec> table = {
+    const QList<OptionEntry> table = {
         {QStringLiteral("--json"), {}, {}, flag(json)},
         {QStringLiteral("--csv"), {}, {}, flag(csv)},
         {QStringLiteral("--stats"), {}, {}, flag(o.stats)},

@@ -4,7 +4,7 @@
 
 namespace tamb {
 
-ParsedArguments ParseArguments(const QStringList &arguments, const QList<OptionSpec> &options)
+ParsedArguments ParseArguments(const QStringList &arguments, const QList<OptionEntry> &options)
 {
     ParsedArguments parsed;
     const auto fail = [&parsed](const QString &why) {
@@ -24,25 +24,25 @@ ParsedArguments ParseArguments(const QStringList &arguments, const QList<OptionS
         }
         const qsizetype equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(u'=') : -1;
         const QString name = equals < 0 ? arg : arg.left(equals);
-        const auto spec = std::find_if(options.begin(), options.end(), [&](const OptionSpec &o) {
+        const auto entry = std::find_if(options.begin(), options.end(), [&](const OptionEntry &o) {
             return o.name == name || (!o.alias.isEmpty() && o.alias == name);
         });
-        if (spec == options.end() || (equals >= 0 && spec->valueName.isEmpty())) {
+        if (entry == options.end() || (equals >= 0 && entry->valueName.isEmpty())) {
             fail(QStringLiteral("unbekannte Option %1").arg(arg));
             continue;
         }
         QString value;
-        if (!spec->valueName.isEmpty()) {
+        if (!entry->valueName.isEmpty()) {
             if (equals >= 0)
                 value = arg.mid(equals + 1);
             else if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
                 value = arguments[++i];
         }
-        const QString why = spec->apply(value);
+        const QString why = entry->apply(value);
         if (!why.isEmpty())
             fail(why);
-        else if (!spec->valueName.isEmpty() && value.isEmpty())
-            fail(QStringLiteral("%1 verlangt %2").arg(spec->name, spec->valueName));
+        else if (!entry->valueName.isEmpty() && value.isEmpty())
+            fail(QStringLiteral("%1 verlangt %2").arg(entry->name, entry->valueName));
     }
     return parsed;
 }

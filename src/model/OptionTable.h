@@ -10,7 +10,7 @@
 
 namespace tamb {
 
-struct OptionSpec
+struct OptionEntry
 {
     QString name;  // "--pdf"
     QString alias; // "-h", or empty
@@ -31,6 +31,6 @@ struct ParsedArguments
 
 // Arguments without the program name. Before "--" every argument that starts with "-"
 // (but "-" itself) is an option; an unknown one is an error.
-ParsedArguments ParseArguments(const QStringList &arguments, const QList<OptionSpec> &options);
+ParsedArguments ParseArguments(const QStringList &arguments, const QList<OptionEntry> &options);
 
 } // namespace tamb
