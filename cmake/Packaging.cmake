@@ -18,8 +18,10 @@ if(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION education)
-    # Libraries found by dpkg-shlibdeps in the installed programs.
+    # Libraries found by dpkg-shlibdeps in the installed programs, and Qt's German
+    # texts for the standard dialogs.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 endif()
 
 include(CPack)

@@ -131,6 +131,7 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
                                                              : m_model.view.width;
     placeOnScreen(this, QPoint(qMax(0, (screen.width() - frameWidth) / 2), 0));
     settle();
+    startRecovery(options.recoveryFolder);
 }
 
 TTambFrm::~TTambFrm()
@@ -600,6 +601,9 @@ void TTambFrm::closeEvent(QCloseEvent *event)
         return;
     }
     releaseChildWindows();
+    // A clean end: nothing to recover.
+    if (m_recovery)
+        m_recovery->discard();
     event->accept();
 }
 

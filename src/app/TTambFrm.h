@@ -1,10 +1,12 @@
 #pragma once
 
+#include "files/Recovery.h"
 #include "model/History.h"
 #include "model/Interaction.h"
 #include "model/MainWindowLogic.h"
 #include "model/Model.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
@@ -32,6 +34,7 @@ struct StartOptions
     Interaction *ui = nullptr; // null: real dialogs
     QSize screen;              // empty: the primary screen
     QString workingDirectory;  // empty: the current directory
+    QString recoveryFolder;    // empty: the user's data folder
 };
 
 // The file named on a command line (arguments as QCoreApplication gives
@@ -92,6 +95,12 @@ public:
     // Adds the undo and redo keys to another window (the grades window).
     void shareEditActions(QWidget *window);
 
+    // A form left by a run that did not end cleanly: asks whether it comes back. True
+    // when it did.
+    bool offerRecovery();
+    // This run's recovery file (for tests).
+    QString recoveryFile() const;
+
     // Unsaved changes: asks the close query's question; false when the
     // user stops (Abbrechen, or a save that did not happen).
     bool mayDiscardChanges();
@@ -141,6 +150,9 @@ private:
     void announceHint();
     void rememberFile(const QString &path);
     void updateRecentMenu();
+    void startRecovery(const QString &folder);
+    // After every change and every second: the recovery file follows the form.
+    void keepRecovery(bool changed);
 
     Model m_model;
     std::unique_ptr<WidgetInteraction> m_ownUi;
@@ -181,6 +193,10 @@ private:
 
     History m_history;
     Model m_stable; // the model as of the last step
+
+    std::unique_ptr<RecoveryKeeper> m_recovery;
+    QElapsedTimer m_clock;
+    bool m_recoveryWarned = false;
 
     // Windows created on demand.
     QPointer<QWidget> m_bllFrm;

@@ -58,12 +58,14 @@ void TTambFrm::commitStep(const QString &name)
     if (m_history.record(name, m_stable, m_model))
         m_stable = m_model;
     updateEditActions();
+    keepRecovery(true);
 }
 
 void TTambFrm::settle()
 {
     FormPaint(m_model);
     m_stable = m_model;
+    keepRecovery(true);
 }
 
 void TTambFrm::clearHistory()
@@ -96,6 +98,7 @@ void TTambFrm::afterRestore()
         grades->showRestored();
     m_stable = m_model;
     updateEditActions();
+    keepRecovery(true);
 }
 
 bool TTambFrm::mayDiscardChanges()

@@ -8,8 +8,6 @@
 #include "rules/ChoiceCheck.h"
 #include "rules/Dispatch.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <exception>
 #include <utility>
@@ -18,16 +16,14 @@ namespace tamb::check {
 
 const QString UnknownKindText = QStringLiteral("Unbekannter Dateityp");
 
-Model startedModel(const QString &folder, bool *settingsDamaged)
+Model startedModel(const QString &folder, QString *settingsProblem)
 {
     Model m;
     ScriptedInteraction ui;
     m.ProgDir = folder;
     m.GridRows = SubjectCount;
     BuildCatalog(m);
-    const bool read = ReadSettings(m); // a missing file is no message here
-    if (settingsDamaged)
-        *settingsDamaged = !read && QFileInfo::exists(SettingsPath(m));
+    ReadSettings(m, settingsProblem); // a missing file is no message here
     LayOutStartTable(m, ui);
     return m;
 }

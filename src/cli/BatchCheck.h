@@ -17,8 +17,8 @@ namespace tamb::check {
 // The program as it stands right after its start in `folder`: catalog, the
 // school's settings from "Tamberon.tme" there when it exists (silently
 // skipped when not), table laid out, BLL row found, first check.
-// `*settingsDamaged` tells of a settings file that exists but cannot be read.
-Model startedModel(const QString &folder, bool *settingsDamaged = nullptr);
+// `*settingsProblem` tells of a settings file that exists but cannot be used.
+Model startedModel(const QString &folder, QString *settingsProblem = nullptr);
 
 // One file as "&Öffnen" and the refresh leave it, plus the grades as the
 // grades window computes them when it is opened.

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "model/OptionTable.h"
+
 namespace tamb::check {
 
 const QString UsageText = QStringLiteral(
@@ -17,55 +19,48 @@ const QString UsageText = QStringLiteral(
     "  --pdf VERZEICHNIS   für jede vollständige Wahl das Formular als\n"
     "                      VERZEICHNIS/<Dateiname>.pdf\n"
     "  -h, --help          diese Hilfe\n"
+    "  --version           die Version\n"
     "  --                  alles Weitere sind Dateien\n"
     "\n"
     "Rückgabewert: 0 alle Dateien gelesen und vollständig, 1 mindestens eine Wahl\n"
-    "unvollständig, 2 mindestens eine Datei nicht lesbar, 64 falscher Aufruf.\n");
+    "unvollständig, 2 mindestens eine Datei nicht lesbar (oder die Ausgabe nicht\n"
+    "schreibbar), 64 falscher Aufruf.\n");
 
 Options parseArguments(const QStringList &arguments)
 {
     Options o;
-    auto fail = [&o](const QString &why) {
+    bool json = false;
+    bool csv = false;
+    const auto flag = [](bool &target) {
+        return [&target](const QString &) {
+            target = true;
+            return QString();
+        };
+    };
+    const QList<OptionEntry> table = {
+        {QStringLiteral("--json"), {}, {}, flag(json)},
+        {QStringLiteral("--csv"), {}, {}, flag(csv)},
+        {QStringLiteral("--stats"), {}, {}, flag(o.stats)},
+        {QStringLiteral("--pdf"), {}, QStringLiteral("ein Verzeichnis"),
+         [&o](const QString &folder) {
+             if (o.pdf)
+                 return QStringLiteral("--pdf ist mehrfach angegeben");
+             o.pdf = true;
+             o.pdfFolder = folder;
+             return QString();
+         }},
+        {QStringLiteral("--help"), QStringLiteral("-h"), {}, flag(o.help)},
+        {QStringLiteral("--version"), {}, {}, flag(o.version)},
+    };
+    const ParsedArguments parsed = ParseArguments(arguments, table);
+    o.files = parsed.operands;
+    o.usageError = parsed.error;
+    if (o.help || o.version)
+        return o;
+    const auto fail = [&o](const QString &why) {
         if (o.usageError.isEmpty())
             o.usageError = why;
     };
-    bool json = false;
-    bool csv = false;
-    bool optionsEnd = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments[i];
-        if (optionsEnd || (!arg.startsWith(QLatin1String("--")) && arg != QLatin1String("-h"))) {
-            o.files.append(arg);
-        } else if (arg == QLatin1String("--")) {
-            optionsEnd = true;
-        } else if (arg == QLatin1String("--json")) {
-            json = true;
-        } else if (arg == QLatin1String("--csv")) {
-            csv = true;
-        } else if (arg == QLatin1String("--stats")) {
-            o.stats = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            o.help = true;
-        } else if (arg == QLatin1String("--pdf") || arg.startsWith(QLatin1String("--pdf="))) {
-            QString folder;
-            if (arg == QLatin1String("--pdf")) {
-                if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--")))
-                    folder = arguments[++i];
-            } else {
-                folder = arg.mid(6);
-            }
-            if (o.pdf)
-                fail(QStringLiteral("--pdf ist mehrfach angegeben"));
-            else if (folder.isEmpty())
-                fail(QStringLiteral("--pdf verlangt ein Verzeichnis"));
-            o.pdf = true;
-            o.pdfFolder = folder;
-        } else {
-            fail(QStringLiteral("unbekannte Option %1").arg(arg));
-        }
-    }
-    if (o.help)
-        return o;
     if (json && csv)
         fail(QStringLiteral("--json und --csv schließen einander aus"));
     o.format = json ? Format::Json : csv ? Format::Csv : Format::Text;

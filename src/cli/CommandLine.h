@@ -23,6 +23,7 @@ struct Options
     QString pdfFolder;
     QStringList files;
     bool help = false;
+    bool version = false;
     // Why the command line cannot be used; empty when it can.
     QString usageError;
 };

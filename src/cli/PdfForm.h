@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/SafeWrite.h"
 #include "model/Model.h"
 
 #include <QDate>
@@ -12,8 +13,8 @@ namespace tamb::check {
 constexpr int PdfDpi = 300;
 
 // Writes the printed form of the model as one A4 page to `path`, atomically.
-// Needs a QGuiApplication (fonts). False when the file cannot be written.
-bool writeFormPdf(const Model &m, const QString &path, const QDate &today = QDate());
+// Needs a QGuiApplication (fonts). The outcome says why the file cannot be written.
+WriteOutcome writeFormPdf(const Model &m, const QString &path, const QDate &today = QDate());
 
 // DIR/<base name>.pdf; a base name already used in this run gets "-2", "-3", ...
 class PdfNames

@@ -83,12 +83,10 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
     }
 
     // One start for all files; every file gets its own copy.
-    bool settingsDamaged = false;
-    const Model started = startedModel(folder, &settingsDamaged);
-    if (settingsDamaged)
-        write(err, QStringLiteral("tamberon-check: %1 kann nicht gelesen werden, es gelten die "
-                                  "Voreinstellungen\n")
-                       .arg(QDir::toNativeSeparators(SettingsPath(started))));
+    QString settingsProblem;
+    const Model started = startedModel(folder, &settingsProblem);
+    if (!settingsProblem.isEmpty())
+        write(err, QStringLiteral("tamberon-check: %1\n").arg(settingsProblem));
     Statistics stats;
     int complete = 0;
     int incomplete = 0;
@@ -142,13 +140,15 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
         PdfResult pdf = QString();
         if (c.complete) {
             const QString path = pdfNames->nameFor(c.file);
-            if (writeForm(c.model, path)) {
+            const WriteOutcome written = writeForm(c.model, path);
+            if (written) {
                 pdf = path;
             } else {
                 pdfFailed = true;
-                write(err, QStringLiteral("tamberon-check: %1: Formular %2 kann nicht "
-                                          "geschrieben werden\n")
-                               .arg(c.file, QDir::toNativeSeparators(path)));
+                write(err, QStringLiteral("tamberon-check: %1: %2\n")
+                               .arg(c.file, CannotSaveText(QStringLiteral("Formular ")
+                                                               + QDir::toNativeSeparators(path),
+                                                           written)));
             }
         }
         pending += report(c, pdf);

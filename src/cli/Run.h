@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "files/SafeWrite.h"
 
 #include <QString>
 
@@ -14,8 +15,8 @@ struct Model;
 
 namespace tamb::check {
 
-// Writes the printed form of a model as a PDF file; false when it cannot.
-using FormWriter = std::function<bool(const Model &, const QString &path)>;
+// Writes the printed form of a model as a PDF file; the outcome says why it cannot.
+using FormWriter = std::function<WriteOutcome(const Model &, const QString &path)>;
 
 // Checks every file of the options in order, writes the report to `out`
 // (UTF-8) and problems to `err`; returns the exit status. The settings file

@@ -5,6 +5,8 @@
 // Loading QtGui costs every run several milliseconds.
 #include "cli/CommandLine.h"
 #include "cli/Run.h"
+#include "files/SafeRead.h"
+#include "files/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <QStandardPaths>
 #endif
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -48,8 +51,10 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 int runWithForms(QFile &err)
 {
     const QString name = QStringLiteral("tamberon-check-pdf");
-    const QString program =
-        QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
+    // Beside the checker in the build, in the helpers' folder once installed.
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString program = QStandardPaths::findExecutable(
+        name, {here, QDir::cleanPath(QDir(here).filePath(QStringLiteral(TAMBERON_HELPER_DIR)))});
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
@@ -68,11 +73,40 @@ int runWithForms(QFile &err)
 }
 #endif
 
+// The arguments as Qt decodes them, file names that the system's encoding cannot show
+// with their bytes kept.
+QStringList arguments(int argc, char **argv)
+{
+    QStringList decoded = QCoreApplication::arguments().mid(1);
+    if (decoded.size() == argc - 1)
+        for (int i = 1; i < argc; ++i)
+            decoded[i - 1] = tamb::PathFromArgument(decoded[i - 1], QByteArray(argv[i]));
+    return decoded;
+}
+
+// A report that did not reach its reader is no success: status 2, and why on stderr
+// while stderr still takes it.
+int finish(QFile &out, QFile &err, int status)
+{
+    const bool outWritten = out.flush() && out.error() == QFileDevice::NoError;
+    if (!outWritten) {
+        err.write(QStringLiteral("tamberon-check: Die Ausgabe kann nicht geschrieben werden: %1\n")
+                      .arg(tamb::DeviceFailureReason(out.errorString()))
+                      .toUtf8());
+    }
+    const bool errWritten = err.flush() && err.error() == QFileDevice::NoError;
+    return outWritten && errWritten ? status : tamb::check::SomeUnreadable;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     qInstallMessageHandler(quietMessages);
+#ifdef SIGPIPE
+    // A closed pipe is a write error that the run reports, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     std::unique_ptr<QCoreApplication> app;
 #ifdef TAMBERON_CHECK_DRAWS_FORMS
     // The printed forms need fonts, and fonts need a QGuiApplication.
@@ -92,28 +126,28 @@ int main(int argc, char **argv)
     if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
         return tamb::check::SomeUnreadable;
 
-    const tamb::check::Options options =
-        tamb::check::parseArguments(QCoreApplication::arguments().mid(1));
+    const tamb::check::Options options = tamb::check::parseArguments(arguments(argc, argv));
+    int status = tamb::check::AllComplete;
     if (options.help) {
         out.write(tamb::check::UsageText.toUtf8());
-        return tamb::check::AllComplete;
-    }
-    if (!options.usageError.isEmpty()) {
+    } else if (options.version) {
+        out.write(QStringLiteral("tamberon-check %1\n")
+                      .arg(QCoreApplication::applicationVersion())
+                      .toUtf8());
+    } else if (!options.usageError.isEmpty()) {
         err.write(QStringLiteral("tamberon-check: %1\n\n").arg(options.usageError).toUtf8());
         err.write(tamb::check::UsageText.toUtf8());
-        return tamb::check::UsageError;
-    }
+        status = tamb::check::UsageError;
+    } else {
 #ifdef TAMBERON_CHECK_DRAWS_FORMS
-    const tamb::check::FormWriter writeForm = [](const tamb::Model &m, const QString &path) {
-        return tamb::check::writeFormPdf(m, path);
-    };
+        const tamb::check::FormWriter writeForm = [](const tamb::Model &m, const QString &path) {
+            return tamb::check::writeFormPdf(m, path);
+        };
+        status = tamb::check::run(options, QDir::currentPath(), out, err, writeForm);
 #else
-    if (options.pdf)
-        return runWithForms(err);
-    const tamb::check::FormWriter writeForm;
+        status = options.pdf ? runWithForms(err)
+                             : tamb::check::run(options, QDir::currentPath(), out, err);
 #endif
-    const int status = tamb::check::run(options, QDir::currentPath(), out, err, writeForm);
-    out.flush();
-    err.flush();
-    return status;
+    }
+    return finish(out, err, status);
 }

@@ -31,6 +31,14 @@ QString SavedText(const QString &path)
     return QStringLiteral("Datei: ") + path + QStringLiteral(" gespeichert!");
 }
 
+QString ChangedOnDiskText(const QString &path)
+{
+    return QStringLiteral("Die Datei %1 wurde seit dem Öffnen oder Speichern von einem anderen "
+                          "Programm oder Benutzer geändert.\n\rSoll sie trotzdem überschrieben "
+                          "werden?")
+        .arg(path);
+}
+
 FolderAccess FolderAccess::real()
 {
     FolderAccess access;
@@ -126,8 +134,13 @@ bool saveFile(Model &m, Interaction &ui, bool withGrades, const FolderAccess &fo
         name += withGrades ? QStringLiteral(".TND") : QStringLiteral(".TMD");
     const QString path = QDir(m.WorkDir).filePath(name);
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (!WriteSelection(m, path, withGrades)) {
-        ui.error(CannotCreateText(shownPath));
+    if (ChangedOnDisk(m, path)
+        && ui.messageBox(BoxKind::Warning, ChangedOnDiskText(shownPath), Buttons::YesNo)
+               != Answer::Yes)
+        return false;
+    const WriteOutcome written = WriteSelection(m, path, withGrades);
+    if (!written) {
+        ui.error(CannotSaveText(QStringLiteral("Datei ") + shownPath, written));
         return false;
     }
     m.view.title = FileTitle(m, path);

@@ -20,6 +20,8 @@ extern const QString FolderNotCreatedText;
 extern const QString FolderNotEnteredText;      // after creating it, selection file
 extern const QString FolderNotEnteredErrorText; // "Fehler! ..." LF CR "..."
 QString SavedText(const QString &path);         // "Datei: <path> gespeichert!"
+// Asked before a save over a file that someone else changed since it was opened or saved.
+QString ChangedOnDiskText(const QString &path);
 
 // Folder operations of the save, replaceable so that tests can act out
 // folders that cannot be created or used.

@@ -1,14 +1,15 @@
 #include "files/SelectionFile.h"
 
+#include "files/SafeRead.h"
 #include "model/ByteIO.h"
 #include "model/Cp1252.h"
 #include "model/Interaction.h"
 #include "rules/BLLDialog.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 namespace tamb {
 
@@ -453,18 +454,31 @@ bool WriteSelection(Model &m, QIODevice &device, bool withGrades)
     return device.write(bytes) == bytes.size();
 }
 
-bool WriteSelection(Model &m, const QString &path, bool withGrades)
+WriteOutcome WriteSelection(Model &m, const QString &path, bool withGrades)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m.FileWords.clear();
+    const int count = withGrades ? GradeWordCount : ChoiceWordCount;
+    const QList<qint32> words = m.FileWords.size() >= count ? m.FileWords : EncodeChoice(m);
+    const QByteArray bytes = EncodeSelection(m, words, withGrades);
+    m.FileWords.clear();
+    WriteOutcome outcome = WriteWholeFile(path, bytes);
+    if (outcome)
+        RememberDiskCopy(m, path, bytes);
+    return outcome;
+}
+
+void RememberDiskCopy(Model &m, const QString &path, const QByteArray &bytes)
+{
+    m.DiskFile = QFileInfo(path).absoluteFilePath();
+    m.DiskBytes = bytes;
+}
+
+bool ChangedOnDisk(const Model &m, const QString &path)
+{
+    if (m.DiskFile.isEmpty() || QFileInfo(path).absoluteFilePath() != m.DiskFile)
         return false;
-    }
-    if (!WriteSelection(m, file, withGrades)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const ReadOutcome now = ReadWholeFile(path, ReadLimit);
+    // A file that is gone loses nothing when it is written anew.
+    return now && now.bytes != m.DiskBytes;
 }
 
 QString FileTitle(const Model &m, const QString &path)
@@ -576,12 +590,18 @@ ReadStatus ReadSelection(Model &m, Interaction &ui, QIODevice &device, bool with
 
 ReadStatus ReadSelection(Model &m, Interaction &ui, const QString &path, bool withGrades)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    const ReadOutcome read = ReadWholeFile(path, ReadLimit);
+    if (!read) {
         ui.error(CannotOpenText(QDir::toNativeSeparators(path)));
         return ReadStatus::CannotOpen;
     }
-    return ReadSelection(m, ui, file, withGrades, path);
+    QBuffer buffer;
+    buffer.setData(read.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const ReadStatus status = ReadSelection(m, ui, buffer, withGrades, path);
+    if (status == ReadStatus::Loaded)
+        RememberDiskCopy(m, path, read.bytes);
+    return status;
 }
 
 } // namespace tamb

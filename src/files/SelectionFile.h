@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/SafeWrite.h"
 #include "model/Model.h"
 
 #include <QByteArray>
@@ -109,7 +110,12 @@ SelectionData ParseSelection(const Model &m, const QByteArray &bytes, bool withG
 // are missing); `FileWords` is emptied afterwards. False on a write error.
 bool WriteSelection(Model &m, QIODevice &device, bool withGrades);
 // Writes atomically: on failure the old file stays as it was.
-bool WriteSelection(Model &m, const QString &path, bool withGrades);
+WriteOutcome WriteSelection(Model &m, const QString &path, bool withGrades);
+
+// What a file held when this program last opened or saved it; a save over it asks first
+// when someone else has changed it since.
+void RememberDiskCopy(Model &m, const QString &path, const QByteArray &bytes);
+bool ChangedOnDisk(const Model &m, const QString &path);
 
 enum class ReadStatus { Loaded, VersionError, DataError, InputOutputError, CannotOpen };
 

@@ -14,6 +14,8 @@ Model comparable(const Model &m)
     c.GridRows = SubjectCount;
     c.ProgDir.clear();
     c.WorkDir.clear();
+    c.DiskFile.clear();
+    c.DiskBytes.clear();
     c.SettingsSeen = false;
     c.BLLDialogSerial = 0;
     c.view.hintShown = false;
@@ -46,6 +48,8 @@ void RestoreState(Model &m, const Model &kept)
     Model next = kept;
     next.ProgDir = m.ProgDir;
     next.WorkDir = m.WorkDir;
+    next.DiskFile = m.DiskFile;
+    next.DiskBytes = m.DiskBytes;
     next.SettingsSeen = m.SettingsSeen;
     next.ClickCol = m.ClickCol;
     next.ClickRow = m.ClickRow;

@@ -2,6 +2,7 @@
 
 #include "model/TextGrid.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -115,6 +116,9 @@ struct Model
 
     QList<qint32> FileWords;
     QString CurrentFile;
+    // The selection file last opened or saved, absolute, and its bytes then.
+    QString DiskFile;
+    QByteArray DiskBytes;
     Daten PersonalData;
 
     int GridRows = SubjectCount;

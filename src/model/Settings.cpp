@@ -1,12 +1,15 @@
 #include "model/Settings.h"
 
+#include "files/SafeRead.h"
+#include "files/SafeWrite.h"
 #include "model/ByteIO.h"
 #include "model/Interaction.h"
 #include "model/Model.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace tamb {
 
@@ -41,6 +44,33 @@ QByteArray EncodeSettings(const Model &m)
     return w.data();
 }
 
+namespace {
+
+bool isName(const QString &text)
+{
+    return !text.trimmed().isEmpty()
+        && std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 32; });
+}
+
+// What the settings dialog can write: a school name, names of distinct compulsory
+// languages ("--" only for the fourth), an elective language or "--", hours 2..4 or none.
+bool plausible(const QString &school, const QString (&languages)[4], const QString &elective,
+               const QString &hours)
+{
+    if (!isName(school) || !isName(elective))
+        return false;
+    for (int i = 0; i < 4; ++i) {
+        if (!isName(languages[i]) || (languages[i] == NotOffered && i < 3))
+            return false;
+        for (int k = 0; k < i; ++k)
+            if (languages[k] == languages[i])
+                return false;
+    }
+    return hours.isEmpty() || hours == u"2" || hours == u"3" || hours == u"4";
+}
+
+} // namespace
+
 bool DecodeSettings(Model &m, const QByteArray &bytes)
 {
     ByteReader r(bytes);
@@ -52,7 +82,7 @@ bool DecodeSettings(Model &m, const QByteArray &bytes)
     const bool offered = r.readByte() != 0;
     const bool oral = r.readByte() != 0;
     const QString hours = r.readString();
-    if (!r.ok())
+    if (!r.ok() || !plausible(school, languages, elective, hours))
         return false;
 
     m.SchoolName = school;
@@ -65,37 +95,45 @@ bool DecodeSettings(Model &m, const QByteArray &bytes)
     return true;
 }
 
-bool ReadSettings(Model &m)
+QString SettingsDamagedText(const QString &path)
 {
-    QFile file(SettingsPath(m));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    return QStringLiteral("Die Datei %1 ist beschädigt; bis die Einstellungen neu gespeichert "
+                          "werden, gelten die Voreinstellungen.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+bool ReadSettings(Model &m, QString *problem)
+{
+    const QString path = SettingsPath(m);
     // A settings file holds at most a few hundred bytes.
-    const QByteArray bytes = file.read(64 * 1024);
-    if (file.error() != QFileDevice::NoError || !DecodeSettings(m, bytes))
+    const ReadOutcome read = ReadWholeFile(path, 64 * 1024);
+    const bool decoded = read && DecodeSettings(m, read.bytes);
+    if (problem) {
+        problem->clear();
+        if (!read && QFileInfo::exists(path))
+            *problem = QStringLiteral("Datei %1 kann nicht geöffnet werden: %2")
+                           .arg(QDir::toNativeSeparators(path), read.reason);
+        else if (read && !decoded)
+            *problem = SettingsDamagedText(path);
+    }
+    if (!decoded)
         return false;
     m.view.title = TitleAfterSettings(m);
     return true;
 }
 
-bool WriteSettings(const Model &m)
+WriteOutcome WriteSettings(const Model &m)
 {
-    QSaveFile file(SettingsPath(m));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = EncodeSettings(m);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteWholeFile(SettingsPath(m), EncodeSettings(m));
 }
 
 void ReadSettingsOrWarn(Model &m, Interaction &ui)
 {
-    if (ReadSettings(m))
+    QString problem;
+    if (ReadSettings(m, &problem))
         return;
-    ui.warn(SettingsMissingWarning);
+    ui.warn(problem.isEmpty() ? SettingsMissingWarning
+                              : SettingsMissingWarning + QStringLiteral("\n\r\n\r") + problem);
     if (m.SchoolName == NoSchool && !m.SettingsSeen)
         m.view.settingsNotice = true;
 }

@@ -227,8 +227,9 @@ bool SettingsEditor::FormClose(Interaction &ui)
         dropLanguage(m, ElectiveLanguage);
     }
 
-    if (!WriteSettings(m)) {
-        ui.warn(SettingsNotWrittenWarning);
+    const WriteOutcome written = WriteSettings(m);
+    if (!written) {
+        ui.warn(SettingsNotWrittenWarning + QStringLiteral("\n\r\n\r") + written.reason);
         return false;
     }
     return true;

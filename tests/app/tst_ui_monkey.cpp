@@ -209,8 +209,16 @@ private:
     QSet<QString> m_windowsSeen;
 };
 
+// Resources of a static library are registered by name at global scope.
+static void initHelpResource()
+{
+    Q_INIT_RESOURCE(help);
+}
+
 void TestMonkey::initTestCase()
 {
+    // The help window opens on F1 and from the menu, with its pages.
+    initHelpResource();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("user"));
     bool ok = false;
     const int seconds = qEnvironmentVariableIntValue("TAMBERON_MONKEY_SECONDS", &ok);

@@ -6,6 +6,7 @@
 #include "model/Settings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,7 +47,7 @@ struct Program
 {
     explicit Program(const QString &workingDirectory = QString())
         : main(StartOptions{&ui, QSize(1280, 1024),
-                            workingDirectory.isEmpty() ? dir.path() : workingDirectory})
+                            workingDirectory.isEmpty() ? dir.path() : workingDirectory, {}})
     {
         main.show();
         ui.reset();
@@ -211,7 +212,9 @@ void TestUiSettings::writeFailureWarnsAndShowsMainWindow()
     QTest::keyClicks(frm->neuSchulnameEd(), QStringLiteral("Kepler-Gymnasium"));
     frm->close();
     QCOMPARE(p.ui.boxes.size(), 1);
-    QCOMPARE(p.ui.boxes[0].text, SettingsNotWrittenWarning);
+    QCOMPARE(p.ui.boxes[0].text, SettingsNotWrittenWarning + QStringLiteral("\n\r\n\rDer Ordner ")
+                                     + QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing")))
+                                     + QStringLiteral(" existiert nicht (mehr)."));
     QVERIFY(p.main.isVisible());
     QCOMPARE(test::shownTitle(p.main), QStringLiteral("Kepler-Gymnasium - Tamberon für die Kursstufe BW"));
 }

@@ -220,6 +220,8 @@ private slots:
     void usage_data();
     void usage();
     void pdfForms();
+    void shellCases_data();
+    void shellCases();
     void formsNeedTheFormChecker();
 };
 
@@ -552,7 +554,7 @@ void TestCli::settingsOfTheWorkingFolder()
     put(school.filePath(QStringLiteral("Tamberon.tme")), QByteArray("\xff\xff\xff\xff"));
     const Output damaged = execute(school.path(), {"old.tmd"});
     QCOMPARE(damaged.status, 0);
-    QVERIFY(QString::fromUtf8(damaged.err).contains(QStringLiteral("Tamberon.tme kann nicht gelesen werden")));
+    QVERIFY(QString::fromUtf8(damaged.err).contains(QStringLiteral("Tamberon.tme ist beschädigt")));
     QVERIFY(damaged.out.contains("Schule:              [ Schule ]\n"));
 }
 
@@ -837,6 +839,40 @@ void TestCli::usage()
     if (!reason.isEmpty())
         QVERIFY(err.contains(QStringLiteral("Aufruf: tamberon-check [--json | --csv] [--stats] "
                                             "[--pdf VERZEICHNIS] DATEI...")));
+}
+
+void TestCli::shellCases_data()
+{
+    QTest::addColumn<QString>("script"); // $C is the checker
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("seen"); // in stdout and stderr
+    QTest::newRow("version") << "$C --version" << 0 << "tamberon-check 6.0.1\n";
+    QTest::newRow("unknown short option") << "$C -x complete.tmd" << 64 << "unbekannte Option -x";
+    QTest::newRow("full disk") << "$C complete.tmd >/dev/full" << 2
+                               << "Die Ausgabe kann nicht geschrieben werden: Der Datenträger ist voll.";
+    QTest::newRow("closed pipe")
+        << "{ sleep 0.3; $C complete.tmd; echo $? >status; } | true; exit $(cat status)" << 2
+        << "Die Ausgabe kann nicht geschrieben werden";
+    QTest::newRow("pipe as file") << "rm -f p.tmd; mkfifo p.tmd && $C p.tmd" << 2
+                                  << "Datei p.tmd kann nicht geöffnet werden";
+    QTest::newRow("name not in UTF-8")
+        << "n=$(printf 'sch\\374ler.tmd'); cp complete.tmd \"$n\"; $C \"$n\"; s=$?; rm \"$n\"; exit $s"
+        << 0 << "1 Datei: 1 vollständig";
+}
+
+void TestCli::shellCases()
+{
+    QFETCH(QString, script);
+    QFETCH(int, status);
+    QFETCH(QString, seen);
+    QProcess shell;
+    shell.setWorkingDirectory(m_dir.path());
+    script.replace(QStringLiteral("$C"), QStringLiteral("'" TAMBERON_CHECK_EXE "'"));
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+    QVERIFY(shell.waitForFinished(60000));
+    const QString output = QString::fromUtf8(shell.readAllStandardOutput() + shell.readAllStandardError());
+    QCOMPARE(shell.exitCode(), status);
+    QVERIFY2(output.contains(seen), qPrintable(output));
 }
 
 void TestCli::pdfForms()

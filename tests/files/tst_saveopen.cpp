@@ -55,6 +55,8 @@ private slots:
     void savedStateAndMessages_data();
     void savedStateAndMessages();
     void failedWrite();
+    void changedOnDisk_data();
+    void changedOnDisk();
     void open_data();
     void open();
     void saveThenOpen();
@@ -266,11 +268,52 @@ void TestSaveOpen::failedWrite()
     ui.saveNames << path;
     QVERIFY(!SaveSelection(m, ui));
     QCOMPARE(boxTexts(ui), QStringList{QStringLiteral("Datei ") + native(path)
-                                       + QStringLiteral(" kann nicht erstellt werden")});
+                                       + QStringLiteral(" kann nicht erstellt werden: Der Ordner ")
+                                       + native(QFileInfo(path).path())
+                                       + QStringLiteral(" existiert nicht (mehr).")});
     QCOMPARE(int(ui.boxes[0].kind), int(BoxKind::Error));
     QCOMPARE(m.view.title, QStringLiteral("alter Titel"));
     QCOMPARE(int(m.Modified), 1);
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestSaveOpen::changedOnDisk_data()
+{
+    QTest::addColumn<QByteArray>("outside"); // written by someone else after the save; empty: none
+    QTest::addColumn<int>("answer");
+    QTest::newRow("unchanged") << QByteArray() << int(Answer::No);
+    QTest::newRow("changed, overwrite") << QByteArrayLiteral("fremd") << int(Answer::Yes);
+    QTest::newRow("changed, keep") << QByteArrayLiteral("fremd") << int(Answer::No);
+}
+
+// A save over a file that someone else saved since asks first.
+void TestSaveOpen::changedOnDisk()
+{
+    QFETCH(QByteArray, outside);
+    QFETCH(int, answer);
+    const QString path = m_dir.filePath(QStringLiteral("Tamberon-changed/x.tmd"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    Model m = pupil();
+    ScriptedInteraction ui;
+    ui.saveNames << path << path;
+    QVERIFY(SaveSelection(m, ui));
+    if (!outside.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(outside);
+    }
+    ui.boxes.clear();
+    ui.answers = {Answer(answer)};
+    m.Modified = 1;
+    PrepareSave(m);
+    const bool asked = !outside.isEmpty();
+    const bool kept = asked && answer == int(Answer::No);
+    QCOMPARE(SaveSelection(m, ui), !kept);
+    QCOMPARE(ui.boxes.value(0).text == ChangedOnDiskText(native(path)), asked);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() == outside, kept);
+    QCOMPARE(int(m.Modified), kept ? 1 : 0);
 }
 
 void TestSaveOpen::open_data()

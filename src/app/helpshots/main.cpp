@@ -65,6 +65,8 @@ struct MainWindow
         options.ui = &ui;
         options.screen = QSize(1280, 1024);
         options.workingDirectory = dir.path();
+        // The build leaves the home of whoever builds alone.
+        options.recoveryFolder = dir.filePath(QStringLiteral("Wiederherstellung"));
         window = std::make_unique<TTambFrm>(options);
         window->show();
         settle();

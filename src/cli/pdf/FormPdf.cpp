@@ -8,16 +8,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tamb::check {
 
-bool writeFormPdf(const Model &m, const QString &path, const QDate &today)
+WriteOutcome writeFormPdf(const Model &m, const QString &path, const QDate &today)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
+    return WriteWholeFile(path, [&](QIODevice &file) {
         QPdfWriter writer(&file);
         writer.setResolution(PdfDpi);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -26,22 +22,16 @@ bool writeFormPdf(const Model &m, const QString &path, const QDate &today)
         writer.setTitle(QStringLiteral("BELEGPLAN-WAHLBOGEN ") + m.PersonalData.Name);
 
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
+        if (!painter.begin(&writer))
             return false;
-        }
         // Positions are measured from the paper's corner.
         const QRect paper = writer.pageLayout().fullRectPixels(PdfDpi);
         QPainterCanvas canvas(painter);
         FormPage page = FormPage::printer(PdfDpi, paper.width(), paper.height());
         page.today = today;
         DrawForm(canvas, m, FactorForDpi(PdfDpi), m.GridRows, m.PersonalData, page);
-        if (!painter.end()) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    return file.commit();
+        return painter.end();
+    });
 }
 
 } // namespace tamb::check
