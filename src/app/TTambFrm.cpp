@@ -143,6 +143,17 @@ TTambFrm::~TTambFrm()
 void TTambFrm::fitWindow()
 {
     const int bar = menuBar()->sizeHint().height();
+    // The status line is as high with a hint as without one, umlauts included.
+    const QFontMetrics metrics = m_hintLine->fontMetrics();
+    const int line = qMax(metrics.height(),
+                          metrics.boundingRect(QRect(), Qt::TextSingleLine, QStringLiteral("ÄÖÜäöüßgjy")).height());
+    if (m_hintLine->minimumHeight() != line) {
+        m_hintLine->setFixedHeight(line);
+        // The status bar measures its items when they are added.
+        statusBar()->removeWidget(m_hintLine);
+        statusBar()->addWidget(m_hintLine, 1);
+        m_hintLine->show();
+    }
     const int width = Zoomed(m_model.view.width - FrameWidth, m_zoom);
     int height = Zoomed(780 - FrameHeight, m_zoom) - bar;
     const QSize room = roomOnScreen(this);
@@ -361,6 +372,9 @@ void TTambFrm::buildWidgets()
     m_hintLine = new QLabel(this);
     m_hintLine->setObjectName(QStringLiteral("HinweisLbl"));
     m_hintLine->setTextFormat(Qt::PlainText);
+    // The line never asks the fixed-size window for room: a long hint is cut
+    // short with "..." (whole in its tooltip and for screen readers).
+    m_hintLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(m_hintLine, 1);

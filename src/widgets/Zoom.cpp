@@ -29,6 +29,7 @@ const char *const BaseSections = "zoomBaseSections";
 const char *const ShownSections = "zoomShownSections";
 const char *const BaseDefault = "zoomBaseDefault";
 const char *const ShownDefault = "zoomShownDefault";
+const char *const BaseLine = "zoomBaseLine";
 const char *const Active = "zoomActive";
 
 QSize zoomed(const QSize &size, int percent)
@@ -126,8 +127,13 @@ void zoomSections(QHeaderView *header, int percent)
     const int defaultSize = Zoomed(baseDefault, percent);
     header->setMinimumSectionSize(qMin(header->minimumSectionSize(), defaultSize));
     header->setDefaultSectionSize(defaultSize);
+    // The lines between the sections lie where the zoom puts the widgets
+    // laid over them: each size is the difference of scaled positions.
+    int end = 0;
     for (qsizetype i = 0; i < base.size(); ++i) {
-        const int size = Zoomed(base[i], percent);
+        const int start = Zoomed(end, percent);
+        end += base[i];
+        const int size = Zoomed(end, percent) - start;
         header->setMinimumSectionSize(qMin(header->minimumSectionSize(), size));
         if (header->sectionSize(int(i)) != size)
             header->resizeSection(int(i), size);
@@ -145,9 +151,24 @@ bool placesItsOwnParts(const QWidget *w)
            || qobject_cast<const QStatusBar *>(w);
 }
 
+// Frame lines grow too, so that what lies inside a frame keeps its place
+// against what is laid over it.
+void zoomFrame(QFrame *frame, int percent)
+{
+    if (frame->frameShape() == QFrame::NoFrame)
+        return;
+    if (!frame->property(BaseLine).isValid())
+        frame->setProperty(BaseLine, QPoint(frame->lineWidth(), frame->midLineWidth()));
+    const QPoint base = frame->property(BaseLine).toPoint();
+    frame->setLineWidth(Zoomed(base.x(), percent));
+    frame->setMidLineWidth(Zoomed(base.y(), percent));
+}
+
 void zoomTree(QWidget *w, int percent, bool placed)
 {
     zoomFont(w, percent);
+    if (auto *frame = qobject_cast<QFrame *>(w))
+        zoomFrame(frame, percent);
     if (placed)
         zoomGeometry(w, percent);
     if (auto *table = qobject_cast<QTableView *>(w)) {

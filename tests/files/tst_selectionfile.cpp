@@ -426,7 +426,8 @@ void TestSelectionFile::headers()
         QCOMPARE(ui.boxes.size(), 1);
         // Another program's file warns; the rest informs.
         QCOMPARE(ui.boxes[0].kind, cause == ForeignCause ? BoxKind::Warning : BoxKind::Information);
-        QCOMPARE(ui.boxes[0].text, QStringLiteral("Datei- und Programmversion nicht kompatibel\n\r") + cause);
+        QCOMPARE(ui.boxes[0].text, QStringLiteral("Datei- und Programmversion nicht kompatibel\n\r")
+                                          + QDir::toNativeSeparators(QStringLiteral("C:/Schule/wahl.tmd: ")) + cause);
         QCOMPARE(test::modelDiff(m, before), QString());
         return;
     }
@@ -467,7 +468,8 @@ void TestSelectionFile::nameCheckOnRead()
     QCOMPARE(status, ReadStatus::DataError);
     QCOMPARE(ui.boxes.size(), 1);
     QCOMPARE(int(ui.boxes[0].kind), int(BoxKind::Error));
-    QCOMPARE(ui.boxes[0].text, QStringLiteral("Datenfehler\n\r") + TruncatedCause);
+    QCOMPARE(ui.boxes[0].text, QStringLiteral("Datenfehler\n\r")
+                                          + QDir::toNativeSeparators(QStringLiteral("C:/Schule/wahl.tmd: ")) + TruncatedCause);
     QCOMPARE(test::modelDiff(m, before), QString());
 }
 
