@@ -422,7 +422,7 @@ void TTambFrm::buildMenus()
     m_drucken = bar->addAction(QStringLiteral("D&rucken"), this, &TTambFrm::DruckenClick);
     m_drucken->setObjectName(QStringLiteral("Drucken"));
     m_drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_noten = bar->addAction(QStringLiteral("&Noten"), this, &TTambFrm::NotenClick);
+    m_noten = bar->addAction(QStringLiteral("No&ten"), this, &TTambFrm::NotenClick);
     m_noten->setObjectName(QStringLiteral("Noten"));
     buildViewMenu(bar);
     QAction *einst = bar->addAction(QStringLiteral("&Einstellungen"), this, &TTambFrm::EinstellungenClick);

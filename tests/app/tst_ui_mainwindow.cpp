@@ -169,7 +169,7 @@ void TestMainWindow::menus()
     QStringList captions;
     for (QAction *action : s.window->menuBar()->actions())
         captions << action->text();
-    QCOMPARE(captions, QStringList({"&Datei", "&Bearbeiten", "&Neu", "D&rucken", "&Noten", "&Ansicht", "&Einstellungen", "&Hilfe"}));
+    QCOMPARE(captions, QStringList({"&Datei", "&Bearbeiten", "&Neu", "D&rucken", "No&ten", "&Ansicht", "&Einstellungen", "&Hilfe"}));
     QMenu *datei = s.window->menuBar()->actions().constFirst()->menu();
     QStringList items;
     for (QAction *action : datei->actions())
