@@ -250,6 +250,8 @@ QString HelpWindow::pageFor(int context)
         return Root + QStringLiteral("noteneingabe.html#schriftlich");
     case 600:
         return Root + QStringLiteral("blocki.html#block2");
+    case SettingsHelpContext:
+        return Root + QStringLiteral("einstellungen.html");
     default:
         return Root + QStringLiteral("index.html");
     }

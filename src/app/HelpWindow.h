@@ -12,6 +12,9 @@ class QTreeWidget;
 
 namespace tamb {
 
+// Help context of the settings dialog ("Einstellungen für die Schule").
+constexpr int SettingsHelpContext = 400;
+
 // The built-in German handbook: a contents tree, back and forward, a search
 // over all pages, and topics by help context.
 class HelpWindow : public QWidget

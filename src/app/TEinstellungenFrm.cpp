@@ -2,10 +2,14 @@
 
 #include "widgets/GridView.h"
 #include "widgets/ScreenPlacement.h"
+#include "app/HelpWindow.h"
 #include "model/ByteIO.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +73,7 @@ TEinstellungenFrm::TEinstellungenFrm(Model &model, QWidget *parent)
 {
     setObjectName(QStringLiteral("EinstellungenFrm"));
     setFont(uiFont());
+    setProperty("helpContext", SettingsHelpContext);
     buildWidgets();
     setFixedSize(696 - FrameWidth, 696 - FrameHeight);
     // On a small screen moved so far that its title bar can be reached.
@@ -173,6 +178,35 @@ void TEinstellungenFrm::buildWidgets()
         refreshView();
     });
     m_wostRgr->hide();
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("EinstButtons"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->setGeometry(16, 696 - FrameHeight - 16 - 33, 696 - FrameWidth - 32, 33);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TEinstellungenFrm::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TEinstellungenFrm::reject);
+}
+
+void TEinstellungenFrm::accept()
+{
+    m_apply = true;
+    close();
+}
+
+void TEinstellungenFrm::reject()
+{
+    m_apply = false;
+    close();
+}
+
+void TEinstellungenFrm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        reject();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TEinstellungenFrm::fillList(QListWidget *list, const QStringList &entries)
@@ -245,7 +279,7 @@ void TEinstellungenFrm::closeEvent(QCloseEvent *event)
     if (m_closed)
         return;
     m_closed = true;
-    emit closed();
+    emit closed(m_apply);
 }
 
 } // namespace tamb

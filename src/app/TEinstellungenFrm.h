@@ -37,13 +37,20 @@ public:
     QGroupBox *wostRgr() const { return m_wostRgr; }
     QLineEdit *neuSchulnameEd() const { return m_neuSchulnameEd; }
 
+    // "OK" (and the window's close button): closes, the receiver applies
+    // the settings. "Abbrechen" (Escape): closes, the settings stay as they were.
+    void accept();
+    void reject();
+
 signals:
-    // The window has been closed; the receiver applies the settings.
-    void closed();
+    // The window has been closed; with `apply` the receiver applies the
+    // settings, else it takes back what the picks changed.
+    void closed(bool apply);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildWidgets();
@@ -53,6 +60,7 @@ private:
     SettingsEditor m_editor;
     bool m_shown = false;
     bool m_closed = false;
+    bool m_apply = true;
 
     QLabel *m_aktSchulnameLbl = nullptr;
     QLineEdit *m_neuSchulnameEd = nullptr;

@@ -2,6 +2,7 @@
 
 #include "widgets/GridView.h"
 #include "widgets/ScreenPlacement.h"
+#include "widgets/Zoom.h"
 #include "app/HelpWindow.h"
 #include "app/WidgetInteraction.h"
 #include "rules/ChoiceCheck.h"
@@ -123,12 +124,13 @@ TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(p
 
     FormCreate(m_model, *m_ui, screen.width(), screen.height(), workingDirectory);
 
-    fitWindow();
+    m_zoom = startZoom();
+    applyZoom();
     refreshView();
     // Centred on the screen, then moved to the top: the frame's top, so that
     // the title bar stays on the screen.
     const int frameWidth = frameGeometry().width() > width() ? frameGeometry().width()
-                                                             : m_model.view.width;
+                                                             : Zoomed(m_model.view.width, m_zoom);
     placeOnScreen(this, QPoint(qMax(0, (screen.width() - frameWidth) / 2), 0));
     settle();
     startRecovery(options.recoveryFolder);
@@ -142,8 +144,19 @@ TTambFrm::~TTambFrm()
 void TTambFrm::fitWindow()
 {
     const int bar = menuBar()->sizeHint().height();
-    const int width = m_model.view.width - FrameWidth;
-    int height = 780 - FrameHeight - bar;
+    // The status line is as high with a hint as without one, umlauts included.
+    const QFontMetrics metrics = m_hintLine->fontMetrics();
+    const int line = qMax(metrics.height(),
+                          metrics.boundingRect(QRect(), Qt::TextSingleLine, QStringLiteral("ÄÖÜäöüßgjy")).height());
+    if (m_hintLine->minimumHeight() != line) {
+        m_hintLine->setFixedHeight(line);
+        // The status bar measures its items when they are added.
+        statusBar()->removeWidget(m_hintLine);
+        statusBar()->addWidget(m_hintLine, 1);
+        m_hintLine->show();
+    }
+    const int width = Zoomed(m_model.view.width - FrameWidth, m_zoom);
+    int height = Zoomed(780 - FrameHeight, m_zoom) - bar;
     const QSize room = roomOnScreen(this);
     // The status line comes below the window's own height, where the screen
     // has room for it; the hints it repeats stay at their cells.
@@ -360,6 +373,9 @@ void TTambFrm::buildWidgets()
     m_hintLine = new QLabel(this);
     m_hintLine->setObjectName(QStringLiteral("HinweisLbl"));
     m_hintLine->setTextFormat(Qt::PlainText);
+    // The line never asks the fixed-size window for room: a long hint is cut
+    // short with "..." (whole in its tooltip and for screen readers).
+    m_hintLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(m_hintLine, 1);
@@ -394,8 +410,9 @@ void TTambFrm::buildMenus()
     m_wahlundNoten->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_speichernMenu->addSeparator();
     datei->addSeparator();
-    QAction *beenden = datei->addAction(QStringLiteral("Beenden"), this, &QWidget::close);
+    QAction *beenden = datei->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
     beenden->setObjectName(QStringLiteral("Beenden"));
+    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     buildEditMenu(bar);
 
     QAction *neu = bar->addAction(QStringLiteral("&Neu"), this, &TTambFrm::NeuesFormularClick);
@@ -406,11 +423,12 @@ void TTambFrm::buildMenus()
     m_drucken = bar->addAction(QStringLiteral("D&rucken"), this, &TTambFrm::DruckenClick);
     m_drucken->setObjectName(QStringLiteral("Drucken"));
     m_drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_noten = bar->addAction(QStringLiteral("Noten"), this, &TTambFrm::NotenClick);
+    m_noten = bar->addAction(QStringLiteral("No&ten"), this, &TTambFrm::NotenClick);
     m_noten->setObjectName(QStringLiteral("Noten"));
+    buildViewMenu(bar);
     QAction *einst = bar->addAction(QStringLiteral("&Einstellungen"), this, &TTambFrm::EinstellungenClick);
     einst->setObjectName(QStringLiteral("Einstellungen"));
-    QAction *hilfe = bar->addAction(QStringLiteral("Hilfe"), this, &TTambFrm::Hilfe1Click);
+    QAction *hilfe = bar->addAction(QStringLiteral("&Hilfe"), this, &TTambFrm::Hilfe1Click);
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
 }
 
@@ -420,8 +438,6 @@ void TTambFrm::refreshView()
     // The platform's mark of unsaved changes follows the title's own text.
     setWindowTitle(v.title + QStringLiteral("[*]"));
     setWindowModified(m_model.Modified != 0);
-    if (m_contents->width() != v.width - FrameWidth)
-        fitWindow();
     m_faecherSgr->reload();
     m_pfaecherSgr->reload();
     m_wostSgr->reload();
@@ -432,7 +448,7 @@ void TTambFrm::refreshView()
     const QString messages = shownText(v.messages);
     QFont font = uiFont(messagesPointSize() * v.messagesPointSize / 11);
     font.setBold(v.messagesBold);
-    fitToHeight(font, messages, m_label1->size());
+    fitToHeight(font, messages, UnzoomedGeometry(m_label1).size());
     m_label1->setFont(font);
     m_label1->setText(messages);
     m_label1->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(v.messagesColor)));
@@ -471,6 +487,11 @@ void TTambFrm::refreshView()
     applyNoticeState();
     announceHint();
     followBLLDialog();
+    // What was set above is the window at 100 %.
+    ApplyZoom(this, m_zoom);
+    ApplyZoom(m_contents, m_zoom);
+    if (m_contents->width() != Zoomed(v.width - FrameWidth, m_zoom))
+        fitWindow();
 }
 
 qreal TTambFrm::messagesPointSize()
@@ -485,10 +506,11 @@ qreal TTambFrm::messagesPointSize()
     ShowMessages(longest, SubjectCount, (FaultHours - 1) & ~FaultNoScience);
     const QString text = shownText(longest.view.messages);
     QFont font = uiFont(11);
+    const QSize area = UnzoomedGeometry(m_label1).size();
     for (; font.pointSizeF() > 7; font.setPointSizeF(font.pointSizeF() - 0.5)) {
         const QRect needed = QFontMetrics(font).boundingRect(
-            QRect(0, 0, m_label1->width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
-        if (needed.height() <= m_label1->height())
+            QRect(0, 0, area.width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
+        if (needed.height() <= area.height())
             break;
     }
     m_messagesPointSize = font.pointSizeF();

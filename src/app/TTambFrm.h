@@ -110,6 +110,12 @@ public:
     // The hint line under the table (menu hints, refusals).
     QLabel *hintLine() const { return m_hintLine; }
 
+    // "Ansicht": the size of the main window and the grades window, in
+    // percent; a change is kept in the user's settings.
+    int zoom() const { return m_zoom; }
+    void setZoom(int percent);
+    QMenu *viewMenu() const { return m_viewMenu; }
+
     QAction *speichernAction() const { return m_speichern; }
     QAction *druckenAction() const { return m_drucken; }
     QAction *notenAction() const { return m_noten; }
@@ -145,6 +151,10 @@ private:
     void hoursEditorKey(int key, const QString &typed);
     void releaseChildWindows();
     void buildEditMenu(QMenuBar *bar);
+    void buildViewMenu(QMenuBar *bar);
+    // The largest size up to the remembered one at which the window fits the screen.
+    int startZoom();
+    void applyZoom();
     void updateEditActions();
     void afterRestore();
     void announceHint();
@@ -189,6 +199,11 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     QMenu *m_recentMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QAction *m_zoomIn = nullptr;
+    QAction *m_zoomOut = nullptr;
+    QAction *m_zoomNormal = nullptr;
+    int m_zoom = 100;
     QLabel *m_hintLine = nullptr;
 
     History m_history;

@@ -112,9 +112,13 @@ bool TTambFrm::mayDiscardChanges()
 void TTambFrm::announceHint()
 {
     const QString hint = m_model.view.hintShown ? shownText(m_model.view.hint).simplified() : QString();
-    if (m_hintLine->text() == hint)
+    const int room = (m_hintLine->width() > 0 ? m_hintLine->width() : width()) - 4;
+    const QString shown = m_hintLine->fontMetrics().elidedText(hint, Qt::ElideRight, room);
+    if (m_hintLine->text() == shown && m_hintLine->accessibleName() == hint)
         return;
-    m_hintLine->setText(hint);
+    m_hintLine->setText(shown);
+    m_hintLine->setToolTip(hint);
+    m_hintLine->setAccessibleName(hint);
     if (hint.isEmpty())
         return;
     QAccessibleEvent nameChanged(m_hintLine, QAccessible::NameChanged);

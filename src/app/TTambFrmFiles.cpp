@@ -4,6 +4,7 @@
 #include "files/SaveOpen.h"
 #include "print/ui/TPersDatenFrm.h"
 
+#include "app/UserSettings.h"
 #include "files/FileNames.h"
 
 #include <QAction>
@@ -13,19 +14,11 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
 #include <QUrl>
 
 namespace tamb {
 
 namespace {
-
-// Where the user's own list of recent files is kept (not the school's
-// settings file beside the program).
-QSettings userSettings()
-{
-    return QSettings(QSettings::UserScope, QStringLiteral("Tamberon"), QStringLiteral("Tamberon"));
-}
 
 const QString RecentKey = QStringLiteral("recentFiles");
 constexpr int RecentCount = 5;
@@ -80,7 +73,7 @@ void TTambFrm::dropEvent(QDropEvent *event)
 
 QStringList TTambFrm::recentFiles() const
 {
-    return userSettings().value(RecentKey).toStringList().mid(0, RecentCount);
+    return UserSettings().value(RecentKey).toStringList().mid(0, RecentCount);
 }
 
 void TTambFrm::rememberFile(const QString &path)
@@ -89,7 +82,7 @@ void TTambFrm::rememberFile(const QString &path)
     QStringList files = recentFiles();
     files.removeAll(absolute);
     files.prepend(absolute);
-    userSettings().setValue(RecentKey, files.mid(0, RecentCount));
+    UserSettings().setValue(RecentKey, files.mid(0, RecentCount));
     updateRecentMenu();
 }
 

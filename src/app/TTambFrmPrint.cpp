@@ -20,19 +20,29 @@ void TTambFrm::DruckenClick()
     m_persDatenFrm = dialog.data();
     m_druckFrm = preview;
 
-    connect(dialog, &TPersDatenFrm::previewRequested, preview, [dialog, preview] {
-        preview->setWahlart(dialog->wahlartText());
-        preview->exec();
-    });
-    connect(dialog, &TPersDatenFrm::printRequested, this, [this, dialog] {
+    preview->setInteraction(m_ui);
+    // True once printed (the printer setup confirmed).
+    auto print = [this, dialog](QWidget *parent) {
         QPrinter printer(QPrinter::HighResolution);
         PrepareFormPrinter(printer);
-        QPrintDialog setup(&printer, dialog);
+        QPrintDialog setup(&printer, parent);
         if (setup.exec() != QDialog::Accepted)
-            return;
+            return false;
         if (!PrintForm(printer, m_model, m_model.GridRows, m_model.PersonalData,
                        dialog->wahlartText()))
             m_ui->beep();
+        return true;
+    };
+    connect(dialog, &TPersDatenFrm::previewRequested, preview, [dialog, preview] {
+        preview->setWahlart(dialog->wahlartText());
+        // Printed from the preview: done, as with the dialog's own button.
+        if (preview->exec() == QDialog::Accepted)
+            dialog->accept();
+    });
+    connect(dialog, &TPersDatenFrm::printRequested, this, [print, dialog] { print(dialog); });
+    connect(preview, &TDruckFrm::printRequested, preview, [print, preview] {
+        if (print(preview))
+            preview->accept();
     });
 
     dialog->exec();

@@ -12,11 +12,15 @@ void TTambFrm::openSettingsDialog()
     if (!m_einstellungenFrm) {
         auto *frm = new TEinstellungenFrm(m_model);
         m_einstellungenFrm = frm;
-        connect(frm, &TEinstellungenFrm::closed, this, [this, frm] {
+        connect(frm, &TEinstellungenFrm::closed, this, [this, frm](bool apply) {
             const Model before = m_model;
             // Closing applies the settings and writes them; a failure has
-            // been reported and they hold for this run.
-            frm->editor().FormClose(*m_ui);
+            // been reported and they hold for this run. "Abbrechen" takes
+            // back what the picks changed at once.
+            if (apply)
+                frm->editor().FormClose(*m_ui);
+            else
+                frm->editor().Cancel();
             // The dialog goes away; the next use creates it anew.
             m_einstellungenFrm = nullptr;
             frm->deleteLater();

@@ -41,8 +41,9 @@ void readInto(FileCheck &result)
     for (const ScriptedInteraction::Box &box : std::as_const(ui.boxes))
         shown.append(box.text);
     if (outcome != OpenOutcome::Loaded) {
-        // The reader reports each refusal with exactly one box.
-        result.error = shown.isEmpty() ? InputOutputErrorText : shown.constLast();
+        // The reader reports each refusal with exactly one box; its first
+        // line is the program's text.
+        result.error = shown.isEmpty() ? InputOutputErrorText : shown.constLast().section(u'\n', 0, 0);
         return;
     }
     result.notes = shown;

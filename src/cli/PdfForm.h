@@ -9,9 +9,6 @@
 
 namespace tamb::check {
 
-// Resolution of the PDF page: the printer layout at 300 dpi.
-constexpr int PdfDpi = 300;
-
 // Writes the printed form of the model as one A4 page to `path`, atomically.
 // Needs a QGuiApplication (fonts). The outcome says why the file cannot be written.
 WriteOutcome writeFormPdf(const Model &m, const QString &path, const QDate &today = QDate());

@@ -27,14 +27,39 @@ QString CannotCreateText(const QString &path)
     return QStringLiteral("Datei %1 kann nicht erstellt werden").arg(path);
 }
 
-SelectionFileError::SelectionFileError(const QString &message)
-    : m_message(message), m_what(message.toUtf8())
+const QString TruncatedCause = QStringLiteral("Die Datei ist abgeschnitten oder beschädigt.");
+const QString EmptyCause = QStringLiteral("Die Datei ist leer.");
+const QString ForeignCause = QStringLiteral("Dies ist keine TAMBERON-Datei.");
+const QString NewerCause = QStringLiteral("Die Datei stammt aus einer neueren Programmversion.");
+const QString OlderCause = QStringLiteral("Die Datei stammt aus einer älteren Programmversion.");
+const QString OtherKindCause = QStringLiteral("Die Endung der Datei passt nicht zu ihrem Inhalt.");
+const QString UnreadableCause = QStringLiteral("Die Datei konnte nicht gelesen werden.");
+
+SelectionFileError::SelectionFileError(const QString &message, const QString &cause)
+    : m_message(message), m_cause(cause), m_what(message.toUtf8())
 {
 }
 
-EDatPrgInkompError::EDatPrgInkompError() : SelectionFileError(VersionErrorText) {}
-EDatenfehlerError::EDatenfehlerError() : SelectionFileError(DataErrorText) {}
-FileIOError::FileIOError() : SelectionFileError(InputOutputErrorText) {}
+EDatPrgInkompError::EDatPrgInkompError(const QString &cause) : SelectionFileError(VersionErrorText, cause) {}
+EDatenfehlerError::EDatenfehlerError() : SelectionFileError(DataErrorText, TruncatedCause) {}
+FileIOError::FileIOError(const QString &cause) : SelectionFileError(InputOutputErrorText, cause) {}
+
+QString HeaderCause(const Model &m, qint32 header, bool withGrades)
+{
+    // Headers are the data version times 100 plus the row count.
+    constexpr qint32 LargestHeader = 9999;
+    if (HeaderAccepted(m, header, !withGrades))
+        return OtherKindCause;
+    if (header <= 0 || header > LargestHeader || header % 100 != SubjectCount)
+        return ForeignCause;
+    return header > FileHeader(m) ? NewerCause : OlderCause;
+}
+
+QString ReadErrorText(const SelectionFileError &error, const QString &fileName)
+{
+    const QString where = fileName.isEmpty() ? QString() : QDir::toNativeSeparators(fileName) + QStringLiteral(": ");
+    return error.message() + QStringLiteral("\n\r") + where + error.cause();
+}
 
 namespace {
 
@@ -417,9 +442,9 @@ SelectionData ParseSelection(const Model &m, const QByteArray &bytes, bool withG
     SelectionData data;
     data.Header = r.readInt32();
     if (!r.ok())
-        throw FileIOError();
+        throw FileIOError(bytes.isEmpty() ? EmptyCause : TruncatedCause);
     if (!HeaderAccepted(m, data.Header, withGrades))
-        throw EDatPrgInkompError();
+        throw EDatPrgInkompError(HeaderCause(m, data.Header, withGrades));
     if (HasSettingsBlock(m, data.Header)) {
         data.Settings.emplace();
         readSettingsBlock(r, *data.Settings);
@@ -570,20 +595,24 @@ ReadStatus ReadSelection(Model &m, Interaction &ui, QIODevice &device, bool with
         bool ok = false;
         const QByteArray bytes = readAll(device, &ok);
         if (!ok)
-            throw FileIOError();
+            throw FileIOError(UnreadableCause);
         const SelectionData data = ParseSelection(m, bytes, withGrades);
         if (!fileName.isEmpty())
             m.CurrentFile = fileName;
         ApplySelection(m, ui, data, withGrades);
         return ReadStatus::Loaded;
     } catch (const EDatPrgInkompError &e) {
-        ui.inform(e.message());
+        // A file of another program is a warning; a version to wait for, information.
+        if (e.cause() == ForeignCause)
+            ui.warn(ReadErrorText(e, fileName));
+        else
+            ui.inform(ReadErrorText(e, fileName));
         return ReadStatus::VersionError;
     } catch (const EDatenfehlerError &e) {
-        ui.error(e.message());
+        ui.error(ReadErrorText(e, fileName));
         return ReadStatus::DataError;
     } catch (const FileIOError &e) {
-        ui.error(e.message());
+        ui.error(ReadErrorText(e, fileName));
         return ReadStatus::InputOutputError;
     }
 }

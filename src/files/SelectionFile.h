@@ -37,16 +37,27 @@ qint32 NameCheck(const QString &name);
 // Packs the choice, the study-group hours and the grades into 67 words.
 QList<qint32> EncodeChoice(const Model &m);
 
-// Errors of reading a selection file, each with its message.
+// Why a file could not be read, in plain German: the second line of the message.
+extern const QString TruncatedCause;   // "Die Datei ist abgeschnitten oder beschädigt."
+extern const QString EmptyCause;       // "Die Datei ist leer."
+extern const QString ForeignCause;     // "Dies ist keine TAMBERON-Datei."
+extern const QString NewerCause;       // "Die Datei stammt aus einer neueren Programmversion."
+extern const QString OlderCause;       // "Die Datei stammt aus einer älteren Programmversion."
+extern const QString OtherKindCause;   // a selection file named as one with grades, or the reverse
+extern const QString UnreadableCause;  // the device failed
+
+// Errors of reading a selection file, each with its message and its cause.
 class SelectionFileError : public std::exception
 {
 public:
-    explicit SelectionFileError(const QString &message);
+    SelectionFileError(const QString &message, const QString &cause);
     const QString &message() const { return m_message; }
+    const QString &cause() const { return m_cause; }
     const char *what() const noexcept override { return m_what.constData(); }
 
 private:
     QString m_message;
+    QString m_cause;
     QByteArray m_what;
 };
 
@@ -54,7 +65,7 @@ private:
 class EDatPrgInkompError : public SelectionFileError
 {
 public:
-    EDatPrgInkompError();
+    explicit EDatPrgInkompError(const QString &cause = ForeignCause);
 };
 
 // The stored name does not match its check value.
@@ -68,8 +79,13 @@ public:
 class FileIOError : public SelectionFileError
 {
 public:
-    FileIOError();
+    explicit FileIOError(const QString &cause = TruncatedCause);
 };
+
+// What a refused header says of the file.
+QString HeaderCause(const Model &m, qint32 header, bool withGrades);
+// The message of a refused file: the program's text, then the file and the cause.
+QString ReadErrorText(const SelectionFileError &error, const QString &fileName);
 
 extern const QString VersionErrorText;      // "Datei- und Programmversion nicht kompatibel"
 extern const QString DataErrorText;         // "Datenfehler"

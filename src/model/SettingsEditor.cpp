@@ -72,6 +72,18 @@ SettingsEditor::SettingsEditor(Model &m) : m_model(m)
 {
     m_view.FremdsprLbx = CompulsoryLanguages;
     m_view.FspiWahlberLbx = ElectiveLanguages;
+    for (const QString &name : m.SubjectText[0])
+        m_namesBefore.append(name);
+    m_electiveOfferedBefore = m.Allowed[0][ElectiveLanguage];
+    m_fspiHoursBefore = m.FspiHours;
+}
+
+void SettingsEditor::Cancel()
+{
+    for (int row = 0; row < SubjectCount; ++row)
+        m_model.SubjectText[0][row] = m_namesBefore.value(row);
+    m_model.Allowed[0][ElectiveLanguage] = m_electiveOfferedBefore;
+    m_model.FspiHours = m_fspiHoursBefore;
 }
 
 void SettingsEditor::FormShow()

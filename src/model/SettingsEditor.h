@@ -64,6 +64,8 @@ public:
     // when it cannot be written (the settings then hold for this run).
     // Returns whether the file was written.
     bool FormClose(Interaction &ui);
+    // "Abbrechen": the catalog as it was when the dialog opened; nothing is written.
+    void Cancel();
 
 private:
     Model &m_model;
@@ -74,6 +76,10 @@ private:
     int m_fremdsprRow = -1;
     int m_fspiCol = -1;
     int m_fspiRow = -1;
+    // What the picks change at once, as it was at the opening.
+    QStringList m_namesBefore;
+    bool m_electiveOfferedBefore = false;
+    QString m_fspiHoursBefore;
 };
 
 extern const QString SettingsCaption;

@@ -267,7 +267,7 @@ void TestHelp::linksAndPicturesResolve()
 void TestHelp::contextsOpenPages_data()
 {
     QTest::addColumn<int>("context");
-    for (int context : {0, 10, 100, 220, 300, 320, 330, 340, 350, 600})
+    for (int context : {0, 10, 100, 220, 300, 320, 330, 340, 350, SettingsHelpContext, 600})
         QTest::addRow("%d", context) << context;
 }
 

@@ -237,6 +237,10 @@ void TestKeyboard::shortcutsAndStatusLine()
         {"Drucken", QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"Rueckgaengig", QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {"Wiederholen", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Vergroessern", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"Verkleinern", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        {"Originalgroesse", QKeySequence(Qt::CTRL | Qt::Key_0)},
     };
     for (const auto &[name, sequence] : keys) {
         auto *action = s.window->findChild<QAction *>(QString::fromLatin1(name));
@@ -331,6 +335,19 @@ void TestKeyboard::dialogKeys()
         auto *notice = dialog.findChild<QLabel *>(QStringLiteral("unvollstLbl"));
         QVERIFY(notice->isVisible());
         QVERIFY(dialog.isVisible());
+        // Tab goes down the left column, then through the radio groups; the
+        // arrows choose the item they move to.
+        QStringList order;
+        order << dialog.focusWidget()->objectName();
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            order << dialog.focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"NameEd", "GebtagEd", "KlasseCbx", "BekenntnisCbx", "WahlartRGR0",
+                                     "WahlartRGR1", "ReletURgr0"}));
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Down);
+        QCOMPARE(dialog.focusWidget()->objectName(), QStringLiteral("ReletURgr1"));
+        QCOMPARE(dialog.form().ReletU, 1);
         // Escape cancels.
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());

@@ -9,6 +9,7 @@
 #include "app/HelpWindow.h"
 #include "app/TEinstellungenFrm.h"
 #include "app/TTambFrm.h"
+#include "app/UserSettings.h"
 #include "app/WidgetInteraction.h"
 #include "grades/ui/TNotenfrm.h"
 #include "model/Settings.h"
@@ -33,6 +34,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
@@ -442,6 +445,9 @@ private slots:
 
 void TestUiLayout::initTestCase()
 {
+    // The remembered zoom lives in the test's own settings.
+    QStandardPaths::setTestModeEnabled(true);
+    UserSettings().clear();
     // The program's own set-up: its fonts and help pages.
     static QTranslator translator;
     SetUpApplication(translator);
@@ -449,6 +455,7 @@ void TestUiLayout::initTestCase()
 
 void TestUiLayout::cleanup()
 {
+    UserSettings().clear();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (qobject_cast<TNotenfrm *>(w) || qobject_cast<HelpWindow *>(w)
             || qobject_cast<TEinstellungenFrm *>(w))
@@ -575,6 +582,22 @@ void TestUiLayout::windows_data()
         HelpWindow::showContents();
         return QList<QWidget *>{topLevel<HelpWindow>()};
     });
+    // A refused click shows its hint in the status line ("m" in the Englisch row).
+    for (int zoom : {100, 150, 200}) {
+        QTest::addRow("main, refused, %d %%", zoom) << true << main([zoom](Program &p) {
+            p.complete(test::completeModel());
+            p.main->setZoom(zoom);
+            p.main->clickCourseTable(3, test::rows::E);
+            QVERIFY(p.main->model().view.hintShown);
+        });
+        if (zoom == 100)
+            continue; // "grades, ..." above
+        QTest::addRow("main and grades, %d %%", zoom) << true << Check([zoom](Program &p) {
+            TNotenfrm *grades = p.grades(11);
+            p.main->setZoom(zoom);
+            return QList<QWidget *>{p.main.get(), grades};
+        });
+    }
 }
 
 void TestUiLayout::windows()
@@ -589,6 +612,10 @@ void TestUiLayout::windows()
         QVERIFY(window->isVisible());
         faults << layoutFaults(window);
     }
+    // At its own size the main window shows everything without scrolling.
+    auto *scroll = p.main->findChild<QScrollArea *>(QStringLiteral("TambfrmScroll"));
+    if (p.main->zoom() == 100 && scroll)
+        QVERIFY(!scroll->verticalScrollBar()->isVisible() && !scroll->horizontalScrollBar()->isVisible());
     // Menu items, as their menus show them.
     for (QMenu *menu : p.main->findChildren<QMenu *>()) {
         menu->popup(QPoint(0, 0));

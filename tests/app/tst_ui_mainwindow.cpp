@@ -2,6 +2,7 @@
 
 #include "widgets/GridView.h"
 #include "app/TTambFrm.h"
+#include "app/UserSettings.h"
 #include "model/MainWindowLogic.h"
 #include "model/Settings.h"
 
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +50,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void startBoxes_data();
     void startBoxes();
     void titles_data();
@@ -59,7 +63,16 @@ private slots:
     void closeQuery();
     void layout();
     void messagesKeepTheirSize();
+    void zoom_data();
+    void zoom();
 };
+
+void TestMainWindow::initTestCase()
+{
+    // The user's settings (recent files, zoom) of the tests' own.
+    QStandardPaths::setTestModeEnabled(true);
+    UserSettings().clear();
+}
 
 void TestMainWindow::startBoxes_data()
 {
@@ -156,12 +169,12 @@ void TestMainWindow::menus()
     QStringList captions;
     for (QAction *action : s.window->menuBar()->actions())
         captions << action->text();
-    QCOMPARE(captions, QStringList({"&Datei", "&Bearbeiten", "&Neu", "D&rucken", "Noten", "&Einstellungen", "Hilfe"}));
+    QCOMPARE(captions, QStringList({"&Datei", "&Bearbeiten", "&Neu", "D&rucken", "No&ten", "&Ansicht", "&Einstellungen", "&Hilfe"}));
     QMenu *datei = s.window->menuBar()->actions().constFirst()->menu();
     QStringList items;
     for (QAction *action : datei->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(items, QStringList({"&Öffnen", "&Zuletzt geöffnet", "-", "&Speichern", "-", "Beenden"}));
+    QCOMPARE(items, QStringList({"&Öffnen", "&Zuletzt geöffnet", "-", "&Speichern", "-", "&Beenden"}));
     QStringList saveItems;
     for (QAction *action : s.window->speichernAction()->menu()->actions())
         saveItems << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -279,6 +292,44 @@ void TestMainWindow::messagesKeepTheirSize()
     for (int row : {2, 16, 17, 6})
         s.window->clickCourseTable(0, row);
     QCOMPARE(label->font().pointSizeF(), size);
+}
+
+// The remembered size holds where the window fits the screen; else the
+// largest step below it that fits.
+void TestMainWindow::zoom_data()
+{
+    QTest::addColumn<int>("remembered");
+    QTest::addColumn<int>("started");
+    QTest::newRow("none") << 0 << 100;
+    QTest::newRow("80 %") << 80 << 80;
+    QTest::newRow("200 %, too large") << 200 << 100; // the offscreen screen: 800 x 800
+}
+
+void TestMainWindow::zoom()
+{
+    QFETCH(int, remembered);
+    QFETCH(int, started);
+    UserSettings().clear();
+    if (remembered > 0)
+        UserSettings().setValue(QStringLiteral("zoom"), remembered);
+    Started s(QStringLiteral("Schule"));
+    s.window->show();
+    QCOMPARE(s.window->zoom(), started);
+    auto *scroll = s.window->findChild<QAbstractScrollArea *>(QStringLiteral("TambfrmScroll"));
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    const QSize grid = s.child<GridView>("FaecherSgr")->size();
+    QCOMPARE(grid, QSize(299 * started / 100, 654 * started / 100));
+    // Ctrl++ grows everything together and is remembered; Ctrl+0 goes back.
+    s.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    QTest::keyClick(s.window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QVERIFY(s.window->zoom() > started);
+    QCOMPARE(UserSettings().value(QStringLiteral("zoom")).toInt(), s.window->zoom());
+    QVERIFY(s.child<QLabel>("KontollLbl")->font().pixelSize() > 19 * started / 100);
+    QTest::keyClick(s.window.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(s.window->zoom(), 100);
+    QCOMPARE(s.child<GridView>("FaecherSgr")->size(), QSize(299, 654));
+    QCOMPARE(s.child<QLabel>("KontollLbl")->font().pixelSize(), 19);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,12 +1,16 @@
 #include "TestSupport.h"
+#include "../files/FileTestSupport.h"
 
 #include "widgets/GridView.h"
+#include "app/HelpWindow.h"
 #include "app/TEinstellungenFrm.h"
 #include "app/TTambFrm.h"
 #include "model/Settings.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +21,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 using namespace tamb;
 
@@ -67,6 +73,7 @@ private slots:
     void components_data();
     void components();
     void pickersFollowClicks();
+    void closingAppliesAndShowsMainWindow_data();
     void closingAppliesAndShowsMainWindow();
     void writeFailureWarnsAndShowsMainWindow();
 };
@@ -167,22 +174,49 @@ void TestUiSettings::pickersFollowClicks()
     frm->close();
 }
 
+void TestUiSettings::closingAppliesAndShowsMainWindow_data()
+{
+    QTest::addColumn<std::function<void(TEinstellungenFrm *)>>("closeBy");
+    QTest::addColumn<bool>("applies");
+    const auto button = [](QDialogButtonBox::StandardButton which) {
+        return [which](TEinstellungenFrm *frm) {
+            frm->findChild<QDialogButtonBox *>()->button(which)->click();
+        };
+    };
+    QTest::newRow("close button") << std::function<void(TEinstellungenFrm *)>([](TEinstellungenFrm *frm) { frm->close(); }) << true;
+    QTest::newRow("OK") << std::function<void(TEinstellungenFrm *)>(button(QDialogButtonBox::Ok)) << true;
+    QTest::newRow("Abbrechen") << std::function<void(TEinstellungenFrm *)>(button(QDialogButtonBox::Cancel)) << false;
+    QTest::newRow("Escape") << std::function<void(TEinstellungenFrm *)>([](TEinstellungenFrm *frm) {
+        QTest::keyClick(frm->fremdsprachenSgr(), Qt::Key_Escape);
+    }) << false;
+}
+
 void TestUiSettings::closingAppliesAndShowsMainWindow()
 {
+    QFETCH(std::function<void(TEinstellungenFrm *)>, closeBy);
+    QFETCH(bool, applies);
     Program p;
     p.main.EinstellungenClick();
+    const Model before = p.main.model();
     QPointer<TEinstellungenFrm> frm = openDialog();
     QVERIFY(frm);
+    QCOMPARE(HelpWindow::contextOf(frm->fremdsprachenSgr()), SettingsHelpContext);
     QTest::keyClicks(frm->neuSchulnameEd(), QStringLiteral("Gymnasium Überlingen"));
     clickCell(frm->fremdsprachenSgr(), 1, 4);
     clickEntry(frm->fremdsprLbx(), QStringLiteral("Russisch"));
     clickCell(frm->fspiWahlberSGr(), 1, 1);
     clickEntry(frm->fspiWahlberLbx(), QStringLiteral("Latein"));
-    frm->close();
+    closeBy(frm);
 
     QVERIFY(p.main.isVisible());
     QTRY_VERIFY(frm.isNull());
     QVERIFY(p.ui.boxes.isEmpty());
+    if (!applies) {
+        // As it was when the dialog opened; nothing written.
+        QCOMPARE(test::modelDiff(p.main.model(), before), QString());
+        QVERIFY(!QFile::exists(QDir(p.dir.path()).filePath(SettingsFileName)));
+        return;
+    }
     QCOMPARE(test::shownTitle(p.main), QStringLiteral("Gymnasium Überlingen - Tamberon für die Kursstufe BW"));
     const Model &m = p.main.model();
     QCOMPARE(m.FaecherSgr.cell(0, 5), QStringLiteral("Russisch"));

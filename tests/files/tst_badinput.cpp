@@ -141,7 +141,7 @@ void TestBadInput::everyTruncation()
         QVERIFY2(status == ReadStatus::InputOutputError, qPrintable(QString::number(size)));
         QCOMPARE(ui.boxes.size(), 1);
         QCOMPARE(int(ui.boxes[0].kind), int(BoxKind::Error));
-        QCOMPARE(ui.boxes[0].text, QStringLiteral("Datei-E/A-Fehler"));
+        QCOMPARE(ui.boxes[0].text, QStringLiteral("Datei-E/A-Fehler\n\r/tmp/kaputt.tmd: ") + (size == 0 ? EmptyCause : TruncatedCause));
         const QString diff = test::modelDiff(m, m_before);
         QVERIFY2(diff.isEmpty(), qPrintable(QString::number(size) + u' ' + diff));
     }
@@ -176,7 +176,7 @@ void TestBadInput::absurdLengths()
         ScriptedInteraction ui;
         QCOMPARE(readBytes(m, ui, bad, withGrades), ReadStatus::InputOutputError);
         QCOMPARE(ui.boxes.size(), 1);
-        QCOMPARE(ui.boxes[0].text, QStringLiteral("Datei-E/A-Fehler"));
+        QCOMPARE(ui.boxes[0].text, QStringLiteral("Datei-E/A-Fehler\n\r/tmp/kaputt.tmd: ") + TruncatedCause);
         QCOMPARE(test::modelDiff(m, m_before), QString());
     }
 }
@@ -201,7 +201,7 @@ void TestBadInput::randomByteChanges()
             continue;
         }
         ++refused;
-        QVERIFY2(ui.boxes.size() == 1 && ui.boxes[0].text == expectedText(status), qPrintable(where));
+        QVERIFY2(ui.boxes.size() == 1 && ui.boxes[0].text.section(u'\n', 0, 0) == expectedText(status), qPrintable(where));
         const QString diff = test::modelDiff(m, m_before);
         QVERIFY2(diff.isEmpty(), qPrintable(where + u' ' + diff));
     }

@@ -340,7 +340,7 @@ void TestSaveOpen::open_data()
     QTest::newRow("x.txt") << "x.txt" << tmd << int(OpenOutcome::NothingRead) << false << "";
     QTest::newRow("tnd read as tmd") << "y.tmd" << tnd << int(OpenOutcome::Loaded) << false << "";
     QTest::newRow("tmd read as tnd") << "y.tnd" << tmd << int(OpenOutcome::Refused) << false
-                                     << "Datei-E/A-Fehler";
+                                     << "Datei-E/A-Fehler\n\r%1: Die Datei ist abgeschnitten oder beschädigt.";
     QTest::newRow("missing") << "fehlt.tmd" << QByteArray() << int(OpenOutcome::Refused) << false
                              << "Datei %1 kann nicht geöffnet werden";
 }

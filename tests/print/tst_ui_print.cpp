@@ -5,8 +5,11 @@
 #include "print/ui/TDruckFrm.h"
 #include "print/ui/TPersDatenFrm.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -70,6 +73,7 @@ private slots:
     void unwritablePdfIsReported();
     void previewToggles();
     void previewShownAgainStartsLarge();
+    void previewToolBar();
     void printMenuPreview();
     void printerSetupCancelled();
 };
@@ -174,6 +178,43 @@ void TestUiPrint::previewShownAgainStartsLarge()
     preview.show();
     QCOMPARE(preview.PreviewFactor(), 4);
     QCOMPARE(preview.seite()->image().size(), QSize(840, 1188));
+}
+
+void TestUiPrint::previewToolBar()
+{
+    QTemporaryDir dir;
+    const Model m = printableModel();
+    ScriptedInteraction ui;
+    TDruckFrm preview(m);
+    preview.setInteraction(&ui);
+    preview.show();
+    auto run = [&preview](const char *name) {
+        auto *action = preview.findChild<QAction *>(QString::fromLatin1(name));
+        QVERIFY2(action && action->isVisible(), name);
+        action->trigger();
+    };
+    run("VorschauGroesser");
+    QCOMPARE(preview.PreviewFactor(), 5);
+    run("Originalgroesse");
+    QCOMPARE(preview.seite()->image().size(), QSize(794, 1123)); // A4 at 96 dpi
+    run("GanzeSeite");
+    const QSize room = preview.seite()->parentWidget()->parentWidget()->size();
+    QVERIFY(preview.seite()->width() + 16 <= room.width() + 1 && preview.seite()->height() + 16 <= room.height() + 1);
+
+    // The PDF is written at once; the line under the page says where.
+    const QString pdf = dir.filePath(QStringLiteral("Formular.pdf"));
+    ui.saveNames = {dir.filePath(QStringLiteral("Formular")), dir.filePath(QStringLiteral("fehlt/x.pdf"))};
+    run("AlsPdfSpeichern");
+    QVERIFY(ui.saveProposals.constFirst().endsWith(QStringLiteral(".pdf")));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    QVERIFY(preview.savedLine()->isVisible());
+    QCOMPARE(preview.savedLine()->text(), QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(pdf));
+    run("AlsPdfSpeichern");
+    QCOMPARE(ui.boxes.size(), 1);
+    QVERIFY(ui.boxes[0].text.startsWith(QStringLiteral("Datei ") + QDir::toNativeSeparators(dir.filePath(QStringLiteral("fehlt/x.pdf")))));
+    QVERIFY(!preview.savedLine()->isVisible());
 }
 
 void TestUiPrint::printMenuPreview()

@@ -1,6 +1,7 @@
 #include "grades/ui/TNotenfrm.h"
 
 #include "widgets/GridView.h"
+#include "widgets/Zoom.h"
 #include "widgets/ScreenPlacement.h"
 #include "grades/GradeCellNames.h"
 #include "grades/GradeEntry.h"
@@ -444,10 +445,14 @@ void TNotenfrm::showView()
 
     apply(m_notEingLbl, v.NotEingLbl);
     apply(m_fachnameLbl, v.FachnameLbl);
-    // A long title or subject name moves left rather than past the edge.
-    for (QLabel *label : {m_notEingLbl, m_fachnameLbl})
-        if (label->x() + label->width() > width() - EdgeGap)
-            label->move(qMax(EdgeGap, width() - EdgeGap - label->width()), label->y());
+    // A long title or subject name moves left rather than past the edge
+    // (measured at 100 %: the zoom below scales the places).
+    const int room = width() * 100 / m_zoom - EdgeGap;
+    for (QLabel *label : {m_notEingLbl, m_fachnameLbl}) {
+        const int labelWidth = label->width() * 100 / m_zoom;
+        if (label->x() + labelWidth > room)
+            label->move(qMax(EdgeGap, room - labelWidth), label->y());
+    }
 
     for (int i = 1; i <= 6; ++i) {
         QLineEdit *edit = m_editors[i];
@@ -462,6 +467,22 @@ void TNotenfrm::showView()
         edit->raise();
         edit->setFocus();
     }
+    ApplyZoom(this, m_zoom);
+}
+
+void TNotenfrm::setZoom(int percent)
+{
+    // The window does not scroll: it grows only as far as the screen shows it whole.
+    const QSize room = roomOnScreen(this);
+    auto size = [](int p) { return QSize(Zoomed(OuterWidth - FrameWidth, p), Zoomed(OuterHeight - FrameHeight, p)); };
+    while (percent > SmallestZoom && !QRect(QPoint(), room).contains(QRect(QPoint(), size(percent))))
+        percent = NextZoom(percent, -1);
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    // The resize shows everything anew, scaled.
+    resize(size(percent));
+    showView();
 }
 
 void TNotenfrm::ClearGridSelection()

@@ -68,6 +68,8 @@ public:
     }
     // After an undo or redo: the entry ends, everything is shown anew.
     void showRestored();
+    // The size chosen in the main window's "Ansicht", in percent.
+    void setZoom(int percent);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -89,6 +91,7 @@ private:
     QPointer<QWidget> m_main;
     GradesView m_view;
     bool m_lastFocusWasDialog = false;
+    int m_zoom = 100;
     std::function<void(const QString &)> m_stepDone;
 
     GridView *m_nFaecherSgr = nullptr;

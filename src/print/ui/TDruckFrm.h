@@ -6,9 +6,13 @@
 #include <QDialog>
 #include <QImage>
 
+class QAction;
+class QLabel;
 class QScrollArea;
 
 namespace tamb {
+
+class Interaction;
 
 // The page image `Seite`: shows the drawn form, a click on it is reported.
 class PageImage : public QWidget
@@ -35,16 +39,23 @@ private:
     bool m_pressed = false;
 };
 
-// "Druckvorschau": the printed form at 4 or 3 pixels per millimetre; a click
-// on the page switches between the two sizes.
+// "Druckvorschau": the printed form, at first at 4 pixels per millimetre; a
+// click on the page switches between 4 and 3. A tool bar prints, saves the
+// form as a PDF file and zooms.
 class TDruckFrm : public QDialog
 {
     Q_OBJECT
 public:
     explicit TDruckFrm(const Model &model, QWidget *parent = nullptr);
 
-    int PreviewFactor() const { return m_previewFactor; }
+    // Pixels per millimetre, rounded.
+    int PreviewFactor() const { return qRound(m_scale); }
+    qreal scale() const { return m_scale; }
     PageImage *seite() const { return m_seite; }
+    // "Als PDF speichern" asks for the file through `ui`; without one it is not offered.
+    void setInteraction(Interaction *ui);
+    // The line under the page ("Gespeichert: ...").
+    QLabel *savedLine() const { return m_savedLbl; }
 
     // Selected item of `WahlartRGR` for the heading; empty for none.
     void setWahlart(const QString &text) { m_wahlart = text; }
@@ -53,6 +64,15 @@ public:
     void setToday(const QDate &date) { m_today = date; }
 
     void SeiteClick();
+    // The tool bar's commands.
+    void zoomBy(int direction);
+    void wholePage();
+    void realSize();
+    void savePdf();
+
+signals:
+    // "Drucken ..." in the tool bar; the receiver asks for the printer.
+    void printRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -62,12 +82,16 @@ protected:
 private:
     void drawPage();
     void erasePage();
+    void setScale(qreal pixelsPerMm);
 
     const Model &m_model;
+    Interaction *m_ui = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_sheet = nullptr;
     PageImage *m_seite = nullptr;
-    int m_previewFactor = 4;
+    QAction *m_pdfAction = nullptr;
+    QLabel *m_savedLbl = nullptr;
+    qreal m_scale = 4;
     QString m_wahlart;
     QDate m_today;
 };

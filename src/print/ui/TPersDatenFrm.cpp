@@ -149,19 +149,45 @@ void TPersDatenFrm::buildWidgets()
     for (QWidget *input : std::initializer_list<QWidget *>{m_nameEd, m_gebtagEd, m_klasseCbx,
                                                            m_bekenntnisCbx})
         input->installEventFilter(this);
-    for (QAbstractButton *button : m_reletUGroup->buttons())
-        button->installEventFilter(this);
+    for (QButtonGroup *group : {m_reletUGroup, m_wahlartGroup})
+        for (QAbstractButton *button : group->buttons())
+            button->installEventFilter(this);
 
-    setTabOrder(m_nameEd, m_reletUGroup->button(0));
-    setTabOrder(m_reletUGroup->button(0), m_reletUGroup->button(1));
-    setTabOrder(m_reletUGroup->button(1), m_gebtagEd);
-    setTabOrder(m_gebtagEd, m_klasseCbx);
-    setTabOrder(m_klasseCbx, m_bekenntnisCbx);
-    setTabOrder(m_bekenntnisCbx, m_druckBtn);
-    setTabOrder(m_druckBtn, m_druckAbbrBtn);
-    setTabOrder(m_druckAbbrBtn, m_wahlartGroup->button(0));
-    setTabOrder(m_wahlartGroup->button(0), m_wahlartGroup->button(1));
-    setTabOrder(m_wahlartGroup->button(1), m_druckvBtn);
+    // As the eye reads: the left column, the right column, the buttons.
+    QWidget *previous = m_nameEd;
+    for (QWidget *next : std::initializer_list<QWidget *>{
+             m_gebtagEd, m_klasseCbx, m_bekenntnisCbx, m_wahlartGroup->button(0),
+             m_wahlartGroup->button(1), m_reletUGroup->button(0), m_reletUGroup->button(1), m_druckBtn,
+             m_druckvBtn, m_druckAbbrBtn}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+// The arrow keys choose the item they move to, as in every radio group.
+bool TPersDatenFrm::arrowInGroup(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    auto *button = qobject_cast<QAbstractButton *>(watched);
+    if (step == 0 || !button)
+        return false;
+    for (QButtonGroup *group : {m_reletUGroup, m_wahlartGroup}) {
+        const QList<QAbstractButton *> buttons = group->buttons();
+        const qsizetype at = buttons.indexOf(button);
+        if (at < 0)
+            continue;
+        QAbstractButton *next = buttons[(at + step + buttons.size()) % buttons.size()];
+        next->setFocus(Qt::TabFocusReason);
+        if (!next->isChecked())
+            next->click();
+        return true;
+    }
+    return false;
 }
 
 int TPersDatenFrm::wahlartIndex() const
@@ -235,6 +261,8 @@ void TPersDatenFrm::showEvent(QShowEvent *event)
 
 bool TPersDatenFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (arrowInGroup(watched, event))
+        return true;
     // Popups of the combo boxes take the focus for a moment: that is no leaving.
     if (event->type() == QEvent::FocusOut && QApplication::activePopupWidget() == nullptr) {
         if (watched == m_nameEd)

@@ -52,6 +52,7 @@ private:
     void inputLeft(PersonalDataInput input);
     void DruckBtnClick();
     void DruckvBtnClick();
+    bool arrowInGroup(QObject *watched, QEvent *event);
 
     Model &m_model;
     Interaction &m_ui;
