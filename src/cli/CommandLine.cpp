@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "grades/Zielnote.h"
+
 namespace tamb::check {
 
 const QString UsageText = QStringLiteral(
@@ -16,6 +18,9 @@ const QString UsageText = QStringLiteral(
     "                      Halbjahr und als Kern- oder Prüfungsfach belegen\n"
     "  --pdf VERZEICHNIS   für jede vollständige Wahl das Formular als\n"
     "                      VERZEICHNIS/<Dateiname>.pdf\n"
+    "  --zielnote NOTE     für jede Datei mit Noten (*.tnd): wie viele Punkte in\n"
+    "                      jeder fehlenden Note für die Durchschnittsnote NOTE\n"
+    "                      (1,0 bis 4,0, z. B. 2,0) mindestens nötig sind\n"
     "  -h, --help          diese Hilfe\n"
     "  --                  alles Weitere sind Dateien\n"
     "\n"
@@ -60,6 +65,16 @@ Options parseArguments(const QStringList &arguments)
                 fail(QStringLiteral("--pdf verlangt ein Verzeichnis"));
             o.pdf = true;
             o.pdfFolder = folder;
+        } else if (arg == QLatin1String("--zielnote") || arg.startsWith(QLatin1String("--zielnote="))) {
+            QString grade;
+            if (arg.contains(u'='))
+                grade = arg.section(u'=', 1);
+            else if (i + 1 < arguments.size())
+                grade = arguments[++i];
+            o.target = ParseTargetGrade(grade);
+            if (!o.target)
+                fail(QStringLiteral("--zielnote verlangt eine Durchschnittsnote von 1,0 bis 4,0 "
+                                    "wie 2,0"));
         } else {
             fail(QStringLiteral("unbekannte Option %1").arg(arg));
         }

@@ -203,6 +203,30 @@ void RecomputeAll(Model &m, GradesView &g)
         ComputeBlockII(m, g);
 }
 
+void RecomputeKeepingSelection(Model &m, GradesView &g)
+{
+    ComputeBlockIKeepingSelection(m, g);
+    if (g.AdmissionFlags != 0)
+        ShowNonAdmission(g);
+    else
+        ComputeBlockII(m, g);
+}
+
+QList<QPoint> NeededResults(const Model &m)
+{
+    QList<QPoint> needed;
+    int e = 1;
+    for (int r = 1; r < SubjectCount && e <= 4; ++r)
+        if (m.Choice[Written][r])
+            needed.append(QPoint(1, e++));
+    for (int r = 1; r < SubjectCount; ++r)
+        if (m.Choice[Oral][r]) {
+            needed.append(QPoint(2, 5));
+            break;
+        }
+    return needed;
+}
+
 void RecomputeBlockIOnly(Model &m, GradesView &g)
 {
     ComputeBlockI(m, g);

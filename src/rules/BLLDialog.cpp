@@ -1,5 +1,6 @@
 #include "rules/BLLDialog.h"
 
+#include "model/History.h"
 #include "model/Model.h"
 #include "rules/Dispatch.h"
 #include "rules/ExamOverview.h"
@@ -22,9 +23,10 @@ namespace {
 const QString FieldCaptionPrefix = QStringLiteral("Aufgabenfeld der besonderen Lernleistung: ");
 
 // The dialog changes the saved choice; a clean state must ask before closing.
-void markChanged(Model &m)
+// The item already chosen, clicked again, changes nothing.
+void markChanged(Model &m, const Model &before)
 {
-    if (m.Modified == 0)
+    if (m.Modified == 0 && !SameState(before, m))
         m.Modified = 1;
 }
 
@@ -68,6 +70,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
     const int bll = m.BLLRow;
     if (item < 0 || item > 1 || bll <= 0 || bll >= SubjectCount)
         return;
+    const Model before = m;
     s.art = item;
     TextGrid &g = m.FaecherSgr;
     if (item == 0) {
@@ -86,7 +89,6 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
         g.setCell(8, bll, QString());
     }
     g.setCell(0, bll, m.SubjectText[0][bll]);
-    markChanged(m);
 
     s.fieldEnabled = true;
     if (s.field < 0)
@@ -94,6 +96,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
             QStringLiteral("Das Aufgabenfeld der besonderen Lernleistung ist noch nicht festgelegt");
     // The main window shows the new name while the dialog stays open.
     ShowExamOverview(m);
+    markChanged(m, before);
 }
 
 void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
@@ -101,6 +104,7 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
     const int bll = m.BLLRow;
     if (!s.fieldEnabled || item < 0 || item > 2 || bll <= 0 || bll >= SubjectCount)
         return;
+    const Model before = m;
     s.field = item;
 
     bool condition = false;
@@ -131,7 +135,6 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
         }
     }
     m.BLLField = quint8(item + 1);
-    markChanged(m);
 
     // Opened from the " m" column: the achievement becomes the oral subject,
     // unless another subject has taken that role meanwhile.
@@ -141,6 +144,7 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
         MoveBLLGradeToOralExam(m);
     }
     ShowExamOverview(m);
+    markChanged(m, before);
 }
 
 void BLLFormClose(Model &m, Interaction &ui, const BLLDialogState &s)
