@@ -268,6 +268,7 @@ void TestUiNotenfrm::keyboardPaths()
     p.main->settle();
     TNotenfrm *frm = p.open();
     QVERIFY(QTest::qWaitForWindowActive(frm));
+    p.ui.boxes.clear(); // the notice at start
     frm->nFaecherSgr()->setFocus();
     frm->nFaecherSgr()->setCursorCell(3, D);
     for (const QString &key : keys.split(u' ')) {
