@@ -194,22 +194,29 @@ void FillGradeGrids(const Model &m, GradesView &g, int rows)
         }
 }
 
-void RecomputeAll(Model &m, GradesView &g)
+namespace {
+
+// After Block I: the reasons against admission, or Block II and the total.
+void showAdmissionOrTotal(Model &m, GradesView &g)
 {
-    ComputeBlockI(m, g);
     if (g.AdmissionFlags != 0)
         ShowNonAdmission(g);
     else
         ComputeBlockII(m, g);
 }
 
+} // namespace
+
+void RecomputeAll(Model &m, GradesView &g)
+{
+    ComputeBlockI(m, g);
+    showAdmissionOrTotal(m, g);
+}
+
 void RecomputeKeepingSelection(Model &m, GradesView &g)
 {
     ComputeBlockIKeepingSelection(m, g);
-    if (g.AdmissionFlags != 0)
-        ShowNonAdmission(g);
-    else
-        ComputeBlockII(m, g);
+    showAdmissionOrTotal(m, g);
 }
 
 QList<QPoint> NeededResults(const Model &m)
