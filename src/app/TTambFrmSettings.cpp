@@ -2,6 +2,7 @@
 #include "app/TTambFrm.h"
 
 #include "app/TEinstellungenFrm.h"
+#include "grades/ui/TNotenfrm.h"
 #include "model/History.h"
 #include "rules/Dispatch.h"
 
@@ -35,6 +36,9 @@ void TTambFrm::openSettingsDialog()
                 m_history.clear();
             settle();
             updateEditActions();
+            // An open grades window shows the school's new name and subjects.
+            if (auto *grades = qobject_cast<TNotenfrm *>(m_notenFrm.data()); grades && grades->isVisible())
+                grades->FormActivate();
         });
     }
     m_einstellungenFrm->show();

@@ -2,6 +2,7 @@
 
 #include "files/FileNames.h"
 #include "grades/GradesView.h"
+#include "grades/Zielnote.h"
 #include "model/Model.h"
 
 #include <QHash>
@@ -38,6 +39,8 @@ struct FileCheck
     bool complete = false;
     // Only for a complete file with grades.
     std::optional<GradesView> grades;
+    // With --zielnote, for a file whose grades are computed.
+    std::optional<TargetPoints> target;
 
     bool read() const { return !error.has_value(); }
 };

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "grades/Zielnote.h"
 #include "model/OptionTable.h"
 
 namespace tamb::check {
@@ -18,6 +19,9 @@ const QString UsageText = QStringLiteral(
     "                      Halbjahr und als Kern- oder Prüfungsfach belegen\n"
     "  --pdf VERZEICHNIS   für jede vollständige Wahl das Formular als\n"
     "                      VERZEICHNIS/<Dateiname>.pdf\n"
+    "  --zielnote NOTE     für jede Datei mit Noten (*.tnd): wie viele Punkte in\n"
+    "                      jeder fehlenden Note für die Durchschnittsnote NOTE\n"
+    "                      (1,0 bis 4,0, z. B. 2,0) mindestens nötig sind\n"
     "  -h, --help          diese Hilfe\n"
     "  --version           die Version\n"
     "  --                  alles Weitere sind Dateien\n"
@@ -48,6 +52,13 @@ Options parseArguments(const QStringList &arguments)
              o.pdf = true;
              o.pdfFolder = folder;
              return QString();
+         }},
+        {QStringLiteral("--zielnote"), {}, QStringLiteral("eine Durchschnittsnote"),
+         [&o](const QString &grade) {
+             o.target = ParseTargetGrade(grade);
+             return o.target ? QString()
+                             : QStringLiteral("--zielnote verlangt eine Durchschnittsnote von 1,0 "
+                                              "bis 4,0 wie 2,0");
          }},
         {QStringLiteral("--help"), QStringLiteral("-h"), {}, flag(o.help)},
         {QStringLiteral("--version"), {}, {}, flag(o.version)},

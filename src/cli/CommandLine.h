@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tamb::check {
 
@@ -21,6 +22,8 @@ struct Options
     bool stats = false;
     bool pdf = false;
     QString pdfFolder;
+    // --zielnote: the target average grade times ten.
+    std::optional<int> target;
     QStringList files;
     bool help = false;
     bool version = false;

@@ -1,6 +1,7 @@
 #include "cli/Reports.h"
 
 #include "cli/JsonWriter.h"
+#include "grades/Grades.h"
 #include "rules/BlockIPreview.h"
 
 namespace tamb::check {
@@ -129,6 +130,8 @@ QString textReport(const FileCheck &c, const PdfResult &pdf)
         addGrades(out, summarize(*c.grades));
     else if (c.kind == SelectionKind::WithGrades)
         out.add(QStringLiteral("Noten"), QStringLiteral("nicht berechnet, die Wahl ist unvollständig"));
+    if (c.target)
+        out.add(QStringLiteral("Zielnote"), TargetSentence(*c.target));
 
     if (pdf && c.complete)
         out.add(QStringLiteral("Formular"),
@@ -295,6 +298,14 @@ QByteArray jsonObject(const FileCheck &c, const PdfResult &pdf)
             writeGrades(json, *c.grades);
         else
             json.null();
+        if (c.target) {
+            json.key(QLatin1String("zielnote")).beginObject();
+            json.key(QLatin1String("note")).value(AverageGradeText(c.target->target));
+            json.key(QLatin1String("fehlend")).value(c.target->missing);
+            json.key(QLatin1String("punkte"));
+            writeOptional(json, c.target->points);
+            json.endObject();
+        }
     }
     if (pdf) {
         json.key(QLatin1String("pdf"));

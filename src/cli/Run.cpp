@@ -175,6 +175,8 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
             Checked &slot = batch[size_t(i - first)];
             slot = Checked();
             slot.check.emplace(checkFile(*start, options.files[i]));
+            if (options.target && slot.check->grades)
+                slot.check->target = PointsForTarget(slot.check->model, *options.target);
             slot.read = slot.check->read();
             slot.complete = slot.check->complete;
             if (!pdfNames) {

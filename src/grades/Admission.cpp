@@ -78,6 +78,7 @@ void ShowNonAdmission(GradesView &g)
     g.AbiblockGBx.visible = false;
     g.GPZGBx.visible = false;
     g.DSNoteGBx.visible = false;
+    g.FehltLbl.visible = false;
 
     const quint16 written = g.AdmissionFlags & 0x00FF;
     const quint16 oral = g.AdmissionFlags & 0xFF00;

@@ -23,7 +23,10 @@ struct Candidate
 class BlockIRun
 {
 public:
-    BlockIRun(Model &m, GradesView &g) : m(m), g(g), rows(qBound(1, g.Rows, SubjectCount)) {}
+    BlockIRun(Model &m, GradesView &g, bool keepSelection)
+        : m(m), g(g), rows(qBound(1, g.Rows, SubjectCount)), keepSelection(keepSelection)
+    {
+    }
 
     BlockIValues run();
 
@@ -80,10 +83,13 @@ private:
     void oneOfTwoSciences(int r);
 
     void countCounted(bool writeCells);
+    void select(const std::vector<int> &scanned);
+    void finish(const std::vector<int> &scanned);
 
     Model &m;
     GradesView &g;
     const int rows;
+    const bool keepSelection;
     BlockIValues v;
     int artZero = 0;
     int physicsZero = 0;
@@ -283,6 +289,14 @@ BlockIValues BlockIRun::run()
 {
     g.AdmissionFlags = 0;
 
+    // A selection made by hand: the courses counted beyond the compulsory ones.
+    std::vector<std::pair<int, int>> chosenByHand;
+    if (keepSelection)
+        for (int r = 1; r < rows; ++r)
+            for (int h = 1; h <= 4; ++h)
+                if ((grade(h, r) & Marked) == Counted)
+                    chosenByHand.emplace_back(h, r);
+
     // 1. Counted and Compulsory are derived: none survives an earlier run.
     for (int r = 1; r < rows; ++r)
         for (int h = 1; h <= 4; ++h)
@@ -327,6 +341,21 @@ BlockIValues BlockIRun::run()
                 ++v.Under5_13;
         }
 
+    if (keepSelection) {
+        for (const auto &[h, r] : chosenByHand)
+            if (grade(h, r) != 0)
+                grade(h, r) |= Counted;
+        countCounted(true);
+    } else {
+        select(scanned);
+    }
+    finish(scanned);
+    return v;
+}
+
+// 5 to 8: the further courses that the program selects.
+void BlockIRun::select(const std::vector<int> &scanned)
+{
     // 5. Candidates: every further grade.
     std::vector<Candidate> candidates;
     for (int r : scanned) {
@@ -376,7 +405,10 @@ BlockIValues BlockIRun::run()
         ++v.Count;
         v.Sum += p;
     }
+}
 
+void BlockIRun::finish(const std::vector<int> &scanned)
+{
     // 9. Counted grades plain, the others in parentheses.
     for (int r : scanned)
         for (int h = 1; h <= 4; ++h) {
@@ -399,7 +431,6 @@ BlockIValues BlockIRun::run()
 
     // 11. Admission.
     g.AdmissionFlags = AdmissionFlagsFor(v);
-    return v;
 }
 
 } // namespace
@@ -457,7 +488,12 @@ QString BlockICaption(int count)
 
 BlockIValues ComputeBlockI(Model &m, GradesView &g)
 {
-    return BlockIRun(m, g).run();
+    return BlockIRun(m, g, false).run();
+}
+
+BlockIValues ComputeBlockIKeepingSelection(Model &m, GradesView &g)
+{
+    return BlockIRun(m, g, true).run();
 }
 
 } // namespace tamb

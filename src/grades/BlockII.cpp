@@ -5,6 +5,45 @@
 
 namespace tamb {
 
+namespace {
+
+// Marks total and verdict as provisional while results are missing.
+void showProvisional(const Model &m, GradesView &g, int rows)
+{
+    QStringList missing;
+    for (const QPoint &need : NeededResults(m)) {
+        if (m.Grades[need.x()][examColumn(rows, need.y())] != 0)
+            continue;
+        QString name = g.NPfaecherSgr.cell(0, need.y()).trimmed();
+        if (!(need.y() == 5 && m.Choice[Oral][m.BLLRow]))
+            name += need.x() == 1 ? QStringLiteral(" (schriftlich)") : QStringLiteral(" (mündlich)");
+        missing.append(name);
+    }
+    const bool provisional = !missing.isEmpty() && g.GPZGBx.visible;
+    if (!provisional)
+        missing.clear();
+    g.VorlGPZLbl.visible = provisional;
+    // Beside the total, or as the caption of the verdict's box.
+    g.VorlGPZLbl.left = g.GPZPl.visible ? 150 : 8;
+    g.VorlGPZLbl.top = g.GPZPl.visible ? 30 : 0;
+    g.VorlDSLbl.visible = provisional && g.DSNoteGBx.visible;
+    g.FehltLbl.visible = provisional;
+    g.FehltLbl.top = g.DSNoteGBx.visible ? 478 : 398;
+    if (missing.size() == 1) {
+        g.FehltLbl.text = QStringLiteral("Vorläufig: es fehlt noch das Ergebnis in ") + missing[0]
+                          + u'.';
+    } else if (!missing.isEmpty()) {
+        const QString last = missing.takeLast();
+        g.FehltLbl.text = QStringLiteral("Vorläufig: es fehlen noch die Ergebnisse in ")
+                          + missing.join(QStringLiteral(", ")) + QStringLiteral(" und ") + last
+                          + u'.';
+    } else {
+        g.FehltLbl.text.clear();
+    }
+}
+
+} // namespace
+
 void ComputeBlockII(Model &m, GradesView &g)
 {
     const int rows = qBound(1, g.Rows, SubjectCount);
@@ -53,6 +92,7 @@ void ComputeBlockII(Model &m, GradesView &g)
 
     g.PSAbiblockPl.text = QString::number(sum);
     ShowTotal(g, over19);
+    showProvisional(m, g, rows);
 }
 
 int AverageGradeTenths(int total)

@@ -2,6 +2,7 @@
 #include "grades/GradeEntry.h"
 
 #include "grades/Grades.h"
+#include "model/History.h"
 #include "model/Interaction.h"
 #include "model/Model.h"
 
@@ -26,6 +27,24 @@ bool bllIsOral(const Model &m) { return m.Choice[Oral][m.BLLRow]; }
 // The series leave out the special learning achievement while it is the
 // oral component: its total is entered as a single grade then.
 bool seriesSkips(const Model &m, int r) { return r == m.BLLRow && bllIsOral(m); }
+
+// Marks the grades changed (`Modified` 2) when an action changed what the
+// files keep of them: opening and closing an editor, the same value again
+// or a cancelled question leave the mark as it was.
+class ChangeMark
+{
+public:
+    explicit ChangeMark(Model &m) : m(m), before(EnteredGrades(m)) {}
+    ~ChangeMark()
+    {
+        if (EnteredGrades(m) != before)
+            m.Modified = 2;
+    }
+
+private:
+    Model &m;
+    const QByteArray before;
+};
 
 int nextRowInHalfYear(const Model &m, const GradesView &g, int h, int from)
 {
@@ -114,7 +133,7 @@ void afterResult(Model &m, GradesView &g)
 void halfYearSeriesValue(Model &m, GradesView &g, int p)
 {
     StoreGrade(m, g, g.EditHalfYear, g.EditRow, p);
-    ComputeBlockI(m, g);
+    RecomputeAll(m, g);
     const int next = nextRowInHalfYear(m, g, g.EditHalfYear, g.EditRow + 1);
     if (next == 0) {
         EndEntry(g);
@@ -152,7 +171,7 @@ void allGradesValue(Model &m, GradesView &g, int p)
     int h = g.EditHalfYear;
     g.NFaecherSgr.setCell(h + 2, r, typedGradeText(p));
     StoreGrade(m, g, h, r, p);
-    RecomputeBlockIOnly(m, g);
+    RecomputeAll(m, g);
 
     if (m.abbreviation(r) == QLatin1String("Gk") && !m.Choice[Core][r])
         ++h;
@@ -221,10 +240,7 @@ void singleGradeValue(Model &m, GradesView &g, EditKey key, const QString &text)
     StoreGrade(m, g, h, r, *p);
     if (bll && bllIsOral(m))
         storeOralComponent(m, g, *p);
-    if (key == EditKey::Return)
-        RecomputeAll(m, g);
-    else
-        ComputeBlockI(m, g);
+    RecomputeAll(m, g);
     EndEntry(g);
 }
 
@@ -352,11 +368,12 @@ void StartSingleGrade(Model &m, GradesView &g, int h, int r)
                    m.name(r), false);
 }
 
-void StartSingleResult(Model &, GradesView &g, int c, int e)
+void StartSingleResult(Model &m, GradesView &g, int c, int e)
 {
     g.EditCol = c;
     g.EditRow = e;
-    g.editorText.clear();
+    const quint8 b = m.Grades[c][examColumn(rowsOf(g), e)];
+    g.editorText = b != 0 ? QString::number(points(b)) : QString();
     placeOnExams(g, GradeEditor::AbiEinzelNoteEd, c, e);
     if (e == 5 && g.NPfaecherSgr.cell(0, 5) == SeminarCourse)
         showTitles(g, QStringLiteral("Besondere Lernleistung(Gesamtnote):"), QString(), true);
@@ -423,6 +440,7 @@ void DeleteAllGrades(Model &m, GradesView &g, Interaction &ui)
 
 bool GradeEditorKey(Model &m, GradesView &g, Interaction &ui, EditKey key, const QString &text)
 {
+    const ChangeMark mark(m);
     g.editorText = text;
     const auto series = [&](void (*store)(Model &, GradesView &, int)) {
         const std::optional<int> p = typedPoints(text);
@@ -486,6 +504,7 @@ bool GradeEditorKey(Model &m, GradesView &g, Interaction &ui, EditKey key, const
 void NFaecherSgrMouseUp(Model &m, GradesView &g, Interaction &ui, int col, int row,
                         Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
+    const ChangeMark mark(m);
     const int rows = rowsOf(g);
     if (button == Qt::RightButton) {
         if (col >= 3 && col <= 6 && row >= 1 && row < rows)
@@ -494,7 +513,6 @@ void NFaecherSgrMouseUp(Model &m, GradesView &g, Interaction &ui, int col, int r
     }
     if (button != Qt::LeftButton)
         return;
-    m.Modified = 2;
 
     if (row == 0) {
         if (col == 0) {
@@ -537,21 +555,14 @@ void NFaecherSgrMouseUp(Model &m, GradesView &g, Interaction &ui, int col, int r
 
 void NPfaecherSgrMouseUp(Model &m, GradesView &g, int col, int row)
 {
-    if (row == 0 && col == 1) {
-        m.Modified = 2;
+    if (row == 0 && col == 1)
         StartWrittenResultsSeries(m, g);
-    } else if ((col == 1 || col == 2) && row >= 1 && row <= 4) {
-        m.Modified = 2;
+    else if (((col == 1 || col == 2) && row >= 1 && row <= 4) || (col == 2 && row == 5))
         StartSingleResult(m, g, col, row);
-    } else if (col == 2 && row == 5) {
-        m.Modified = 2;
-        StartSingleResult(m, g, col, row);
-    }
 }
 
 void Block1PnlClick(Model &m, GradesView &g)
 {
-    m.Modified = 2;
     StartAllGradesSeries(m, g);
 }
 

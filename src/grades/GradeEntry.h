@@ -58,5 +58,10 @@ void StoreGrade(Model &m, GradesView &g, int h, int r, int p);
 void ToggleCounted(Model &m, GradesView &g, Interaction &ui, int h, int r);
 void DesiredGrade(Model &m, GradesView &g, Interaction &ui, int h);
 void FillWithAverages(Model &m, GradesView &g, int h);
+// Whether ToggleCounted acts on cell (h + 2, r): a grade that is not compulsory.
+bool CanToggleCounted(const Model &m, int h, int r);
+// The half-year the tools of the menus act on: that of the cursor's column,
+// else the first one with a missing grade, else the last.
+int ToolHalfYear(const Model &m, const GradesView &g, int cursorCol);
 
 } // namespace tamb

@@ -194,13 +194,44 @@ void FillGradeGrids(const Model &m, GradesView &g, int rows)
         }
 }
 
-void RecomputeAll(Model &m, GradesView &g)
+namespace {
+
+// After Block I: the reasons against admission, or Block II and the total.
+void showAdmissionOrTotal(Model &m, GradesView &g)
 {
-    ComputeBlockI(m, g);
     if (g.AdmissionFlags != 0)
         ShowNonAdmission(g);
     else
         ComputeBlockII(m, g);
+}
+
+} // namespace
+
+void RecomputeAll(Model &m, GradesView &g)
+{
+    ComputeBlockI(m, g);
+    showAdmissionOrTotal(m, g);
+}
+
+void RecomputeKeepingSelection(Model &m, GradesView &g)
+{
+    ComputeBlockIKeepingSelection(m, g);
+    showAdmissionOrTotal(m, g);
+}
+
+QList<QPoint> NeededResults(const Model &m)
+{
+    QList<QPoint> needed;
+    int e = 1;
+    for (int r = 1; r < SubjectCount && e <= 4; ++r)
+        if (m.Choice[Written][r])
+            needed.append(QPoint(1, e++));
+    for (int r = 1; r < SubjectCount; ++r)
+        if (m.Choice[Oral][r]) {
+            needed.append(QPoint(2, 5));
+            break;
+        }
+    return needed;
 }
 
 void RecomputeBlockIOnly(Model &m, GradesView &g)

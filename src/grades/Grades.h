@@ -2,6 +2,8 @@
 
 #include "grades/GradesView.h"
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 namespace tamb {
@@ -60,6 +62,9 @@ void FillGradeGrids(const Model &m, GradesView &g, int rows);
 
 // Selects the counted courses, computes Block I and the admission flags.
 BlockIValues ComputeBlockI(Model &m, GradesView &g);
+// The same for the courses counted now: the compulsory ones anew, the
+// further ones as chosen by hand.
+BlockIValues ComputeBlockIKeepingSelection(Model &m, GradesView &g);
 // Courses counted in Block I by their `Counted` bits: every counted course
 // of a half-year taken, the special learning achievement without courses
 // twice with more than 4 points.
@@ -92,8 +97,15 @@ int AverageGradeTenths(int total);
 // "2,3" for 23.
 QString AverageGradeText(int tenths);
 
+// Examination results that the choice needs, as (column, examination row):
+// the written results of the written subjects and the fifth component's.
+// The oral examinations of the written subjects are optional.
+QList<QPoint> NeededResults(const Model &m);
+
 // After any change of grades: Block I, then non-admission or Block II.
 void RecomputeAll(Model &m, GradesView &g);
+// After a change of the counted courses by hand: everything else follows them.
+void RecomputeKeepingSelection(Model &m, GradesView &g);
 // After a grade change inside a series: Block I, then non-admission or the
 // box hidden.
 void RecomputeBlockIOnly(Model &m, GradesView &g);

@@ -96,6 +96,12 @@ struct GradesView
     Shown DSLbl{QString(), true, 8, 18};
     Shown DSNotePl{QString(), true, 148, 24};
 
+    // While a needed examination result is missing, total and average are
+    // provisional: marked so, with a line naming the missing results.
+    Shown VorlGPZLbl{QStringLiteral("(vorläufig)"), false, 150, 30};
+    Shown VorlDSLbl{QStringLiteral("(vorläufig)"), false, 216, 30};
+    Shown FehltLbl{QString(), false, 312, 478};
+
     // Non-admission.
     Shown NzulGBx{QStringLiteral("Nichtzulassung"), true, 312, 488};
     int NzulGBxHeight = 65;

@@ -64,15 +64,21 @@ void ToggleCounted(Model &m, GradesView &g, Interaction &ui, int h, int r)
         != Answer::Yes)
         return;
 
-    const QString text = counted ? releasedText(p, twice) : countedGradeText(p);
     if (twice) {
         for (int k = 1; k <= 2; ++k)
             m.Grades[k][r] = counted ? quint8(m.Grades[k][r] & ~Counted)
                                      : quint8(m.Grades[k][r] | Counted);
+    } else {
+        m.Grades[h][r] = counted ? quint8(b & ~Counted) : quint8(b | Counted);
+    }
+    // Under-5 count, admission, Block II, total and average follow the
+    // courses counted now; the tool's own texts are shown over them.
+    RecomputeKeepingSelection(m, g);
+    const QString text = counted ? releasedText(p, twice) : countedGradeText(p);
+    if (twice) {
         g.NFaecherSgr.setCell(3, r, text);
         g.NFaecherSgr.setCell(4, r, text);
     } else {
-        m.Grades[h][r] = counted ? quint8(b & ~Counted) : quint8(b | Counted);
         g.NFaecherSgr.setCell(h + 2, r, text);
     }
     g.PSersterBlockPl.text = QString::number(changed);
@@ -107,7 +113,8 @@ void DesiredGrade(Model &m, GradesView &g, Interaction &ui, int h)
         StoreGrade(m, g, h, r, value);
         RecomputeBlockIOnly(m, g);
     }
-    RecomputeBlockIOnly(m, g);
+    // Block II and the total follow the new Block I.
+    RecomputeAll(m, g);
 }
 
 void FillWithAverages(Model &m, GradesView &g, int h)
@@ -149,6 +156,23 @@ void FillWithAverages(Model &m, GradesView &g, int h)
         RecomputeBlockIOnly(m, g);
     }
     RecomputeAll(m, g);
+}
+
+bool CanToggleCounted(const Model &m, int h, int r)
+{
+    return h >= 1 && h <= 4 && r >= 1 && r < SubjectCount && m.Grades[h][r] != 0
+           && !(m.Grades[h][r] & Compulsory);
+}
+
+int ToolHalfYear(const Model &m, const GradesView &g, int cursorCol)
+{
+    if (cursorCol >= 3 && cursorCol <= 6)
+        return cursorCol - 2;
+    for (int h = 1; h <= 4; ++h)
+        for (int r = 1; r < rowsOf(g); ++r)
+            if (hasCourse(m, h, r) && m.Grades[h][r] == 0 && !(r == m.BLLRow && h >= 3))
+                return h;
+    return 4;
 }
 
 } // namespace tamb

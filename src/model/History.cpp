@@ -1,8 +1,21 @@
 #include "model/History.h"
 
+#include <algorithm>
+
 namespace tamb {
 
 namespace {
+
+using GradeArray = quint8[5][GradeColumns];
+
+void clearComputedGrades(GradeArray &grades)
+{
+    for (auto &column : grades)
+        for (quint8 &grade : column)
+            grade &= quint8(~(Counted | Compulsory));
+    for (int e = 1; e <= 5; ++e)
+        grades[3][SubjectCount - 1 + e] = 0;
+}
 
 // The parts of a model that no step changes or that undo leaves alone.
 Model comparable(const Model &m)
@@ -22,6 +35,9 @@ Model comparable(const Model &m)
     c.view.hint.clear();
     c.view.hoursEditorVisible = false;
     c.view.hoursEditorText.clear();
+    // What the grades window computes whenever it comes to the front makes
+    // no step of its own.
+    clearComputedGrades(c.Grades);
     return c;
 }
 
@@ -41,6 +57,17 @@ bool SameSchool(const Model &a, const Model &b)
             if (a.Allowed[r][i] != b.Allowed[r][i] || a.SubjectText[r][i] != b.SubjectText[r][i])
                 return false;
     return true;
+}
+
+QByteArray EnteredGrades(const Model &m)
+{
+    GradeArray grades;
+    std::copy(&m.Grades[0][0], &m.Grades[0][0] + sizeof m.Grades, &grades[0][0]);
+    clearComputedGrades(grades);
+    QByteArray bytes(reinterpret_cast<const char *>(&grades[0][0]), sizeof grades);
+    for (char &b : bytes)
+        b = char(b & (GradePresent | PointsMask));
+    return bytes;
 }
 
 void RestoreState(Model &m, const Model &kept)

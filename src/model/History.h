@@ -2,6 +2,7 @@
 
 #include "model/Model.h"
 
+#include <QByteArray>
 #include <QString>
 #include <deque>
 
@@ -14,6 +15,11 @@ bool SameState(const Model &a, const Model &b);
 
 // The school's settings (name, languages, hours) are the same in both.
 bool SameSchool(const Model &a, const Model &b);
+
+// The grades as entered, as the files keep them: points and presence of
+// every half-year grade and examination result. Which courses count and
+// the component points of the "gesamt" column are computed: left out.
+QByteArray EnteredGrades(const Model &m);
 
 // Puts a kept state back, with the folders and the settings notice seen
 // of this run, no hint and no open editor.

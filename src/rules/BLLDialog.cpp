@@ -1,5 +1,6 @@
 #include "rules/BLLDialog.h"
 
+#include "model/History.h"
 #include "model/Model.h"
 #include "rules/Dispatch.h"
 #include "rules/ExamOverview.h"
@@ -28,6 +29,14 @@ void follow(const Model &m, BLLDialogState &s)
 {
     if (s.serial != m.BLLDialogSerial)
         FollowBLLDialog(m, s);
+}
+
+// The dialog changes the saved choice; a clean state must ask before closing.
+// The item already chosen, clicked again, changes nothing.
+void markChanged(Model &m, const Model &before)
+{
+    if (!SameState(before, m))
+        NoteChange(m, GradesOf(m) != GradesOf(before));
 }
 
 // A social-science subject (field letter "g") is written.
@@ -81,6 +90,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
     if (item < 0 || item > 1 || bll <= 0 || bll >= SubjectCount)
         return;
     follow(m, s);
+    const Model before = m;
     s.art = item;
     TextGrid &g = m.FaecherSgr;
     if (item == 0) {
@@ -99,7 +109,6 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
         g.setCell(8, bll, QString());
     }
     g.setCell(0, bll, m.SubjectText[0][bll]);
-    NoteChange(m, false);
 
     s.fieldEnabled = true;
     if (s.field < 0)
@@ -107,6 +116,7 @@ void ArtRGrClick(Model &m, BLLDialogState &s, int item)
             QStringLiteral("Das Aufgabenfeld der besonderen Lernleistung ist noch nicht festgelegt");
     // The main window shows the new name while the dialog stays open.
     ShowExamOverview(m);
+    markChanged(m, before);
 }
 
 void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
@@ -117,8 +127,8 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
     follow(m, s);
     if (!s.fieldEnabled || item < 0 || item > 2)
         return;
+    const Model before = m;
     s.field = item;
-    const GradeTable grades = GradesOf(m);
 
     bool condition = false;
     if (item == 1) {
@@ -156,8 +166,8 @@ void AufgabenfeldRgrClick(Model &m, BLLDialogState &s, int item)
         m.FaecherSgr.setCell(3, bll, QStringLiteral(" m"));
         MoveBLLGradeToOralExam(m);
     }
-    NoteChange(m, GradesOf(m) != grades);
     ShowExamOverview(m);
+    markChanged(m, before);
 }
 
 void BLLFormClose(Model &m, Interaction &ui, BLLDialogState &s)

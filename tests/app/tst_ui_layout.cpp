@@ -456,10 +456,12 @@ void TestUiLayout::initTestCase()
 void TestUiLayout::cleanup()
 {
     UserSettings().clear();
+    // Later: a window's menus are top-level widgets of their own in the list.
     for (QWidget *w : QApplication::topLevelWidgets())
         if (qobject_cast<TNotenfrm *>(w) || qobject_cast<HelpWindow *>(w)
             || qobject_cast<TEinstellungenFrm *>(w))
-            delete w;
+            w->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestUiLayout::windows_data()

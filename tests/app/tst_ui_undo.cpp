@@ -22,9 +22,11 @@ struct Started : test::StartedWindow
 
     ~Started()
     {
+        // Later: a window's menus are top-level widgets of their own in the list.
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qobject_cast<TNotenfrm *>(w))
-                delete w;
+                w->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // What the main window shows.
     QString shown()

@@ -223,6 +223,7 @@ private slots:
     void shellCases_data();
     void shellCases();
     void formsNeedTheFormChecker();
+    void targetGrade();
 };
 
 void TestCli::initTestCase()
@@ -823,6 +824,10 @@ void TestCli::usage_data()
                                           << "--pdf verlangt ein Verzeichnis";
     QTest::newRow("pdf twice") << QStringList{"--pdf", "x", "--pdf=y", "a.tmd"}
                                << "--pdf ist mehrfach angegeben";
+    QTest::newRow("target out of range") << QStringList{"--zielnote", "4,5", "a.tnd"}
+                                         << "--zielnote verlangt eine Durchschnittsnote";
+    QTest::newRow("target with a point") << QStringList{"--zielnote=2.0", "a.tnd"}
+                                         << "--zielnote verlangt eine Durchschnittsnote";
     QTest::newRow("pdf folder is a file")
         << QStringList{"--pdf", "complete.tmd/sub", "complete.tmd"} << "";
 }
@@ -924,6 +929,23 @@ void TestCli::formsNeedTheFormChecker()
     process.start(copy, {"--csv", "complete.tmd"});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), int(AllComplete));
+}
+
+// Block I 400 and the written results 10 (160 points): the fifth component
+// needs 8 points for 2,3.
+void TestCli::targetGrade()
+{
+    Model m = completePupil();
+    grade(m, 10, 10, -1);
+    const QString file = save(m, path(QStringLiteral("target.tnd")), true);
+    const Output out = runIn(m_dir.path(), {"--json", "--zielnote", "2,3", file, path("complete.tmd")}, 1);
+    const QJsonArray files = QJsonDocument::fromJson(out.out).array();
+    QCOMPARE(files[0].toObject().value(u"zielnote").toObject(),
+             QJsonDocument::fromJson(R"({"note":"2,3","fehlend":1,"punkte":8})").object());
+    QVERIFY(!files[1].toObject().contains(u"zielnote"));
+    QVERIFY(runIn(m_dir.path(), {"--zielnote=2,3", file}, 1).out.contains(
+        "Zielnote:            Für die Durchschnittsnote 2,3 sind in der noch fehlenden Note "
+        "mindestens 8 Punkte nötig."));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

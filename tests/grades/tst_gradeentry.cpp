@@ -315,13 +315,13 @@ void TestGradeEntry::singleGrade()
     QVERIFY(w.g.AdmissionFlags & MissingFirstThree);
     QVERIFY(w.g.NzulGBx.visible);
 
-    // A click into the editor stores and recomputes Block I only.
+    // A click into the editor stores, and the window shows what follows.
     w.left(5, F);
     QCOMPARE(w.g.editorText, QString());
     w.key(EditKey::Click, QStringLiteral("7"));
     QCOMPARE(w.m.Grades[3][F] & 0x8F, 0x80 | 7);
     QCOMPARE(int(w.g.AdmissionFlags), 0);
-    QVERIFY(w.g.NzulGBx.visible);
+    QVERIFY(!w.g.NzulGBx.visible);
 
     // Return shows the state that follows.
     w.left(5, F);
@@ -548,16 +548,19 @@ void TestGradeEntry::leftClicksMarkGradesChanged()
     w.open();
     w.m.Modified = 0;
     NFaecherSgrMouseUp(w.m, w.g, w.ui, 4, W, Qt::RightButton, Qt::NoModifier);
-    QCOMPARE(int(w.m.Modified), 0);
+    // Opening editors and leaving them changes nothing.
     w.left(1, W);
-    QCOMPARE(int(w.m.Modified), 2);
-    // Entering results changes grades as well.
-    w.m.Modified = 1;
     NPfaecherSgrMouseUp(w.m, w.g, 2, 5);
+    w.type(QString(), EditKey::Escape);
+    Block1PnlClick(w.m, w.g);
+    QCOMPARE(int(w.m.Modified), 0);
+    // A stored value does; the same value again does not.
+    w.type(QStringLiteral("7"));
     QCOMPARE(int(w.m.Modified), 2);
     w.m.Modified = 0;
     Block1PnlClick(w.m, w.g);
-    QCOMPARE(int(w.m.Modified), 2);
+    w.type(QStringLiteral("7"));
+    QCOMPARE(int(w.m.Modified), 0);
 }
 
 void TestGradeEntry::escapeEnds()

@@ -1,7 +1,9 @@
 #include "GradesFixture.h"
 
 #include "grades/GradeEntry.h"
+#include "grades/Zielnote.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace tamb;
@@ -37,6 +39,28 @@ Model countedRecord(int counted)
     return m;
 }
 
+// The record of the walk through the window: 41 counted courses with 449
+// points (Französisch 13 in half-year 1 among them) give Block I 438; the
+// written results 12 and the fifth component 6 give Block II 216.
+Model walkRecord()
+{
+    Model m = pupilModel();
+    setAllGrades(m, 11);
+    setGrades(m, Gk, {10, 10});
+    setGrades(m, Geo, {10, 10});
+    setGrades(m, F, {13, 11, 11, 11});
+    setGrades(m, S, {11, 10, 10, 10});
+    setWrittenExams(m, {12, 12, 12, 12}, {}, 6);
+    return m;
+}
+
+// Whether the shown total and average reach `target` (tenths).
+bool shownReaches(const GradesView &g, int target)
+{
+    return g.DSNoteGBx.visible && !g.NzulGBx.visible
+           && g.DSNotePl.text <= AverageGradeText(target);
+}
+
 GradesView viewOf(Model &m)
 {
     GradesView g;
@@ -59,6 +83,9 @@ private slots:
     void fillWithAverages_data();
     void fillWithAverages();
     void averagesOfEveryRowOwnGrades();
+    void everythingFollowsTheTools_data();
+    void everythingFollowsTheTools();
+    void targetGradeIsTheLeastPoints();
 };
 
 void TestOptimisation::toggleCounted_data()
@@ -301,6 +328,118 @@ void TestOptimisation::averagesOfEveryRowOwnGrades()
     QCOMPARE(points(m.Grades[2][S]), 13);
     QCOMPARE(points(m.Grades[3][Inf]), 5);
     QCOMPARE(points(m.Grades[4][Inf]), 5);
+}
+
+void TestOptimisation::everythingFollowsTheTools_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<int>("blockI");
+    QTest::addColumn<int>("total"); // -1: none shown
+    QTest::addColumn<QString>("average");
+    QTest::addColumn<int>("modified");
+    QTest::addColumn<QString>("missing"); // the line of missing results
+
+    QTest::newRow("opened") << "none" << 438 << 654 << "2,0" << 0 << "";
+    // Formerly 436 beside the old total 654.
+    QTest::newRow("Französisch 1 released") << "toggle" << 436 << 652 << "2,0" << 0 << "";
+    // Formerly Block I 472 beside the old total 654 and 2,0.
+    QTest::newRow("Wunschnote 14 for 4") << "desired" << 472 << 688 << "1,8" << 2 << "";
+    QTest::newRow("Durchschnitte from 4") << "averages" << 438 << -1 << "" << 2 << "";
+    QTest::newRow("fifth component missing")
+        << "nofifth" << 438 << 630 << "2,1" << 0
+        << "Vorläufig: es fehlt noch das Ergebnis in Geschichte (mündlich).";
+    QTest::newRow("written and fifth missing")
+        << "nowritten" << 438 << 582 << "2,4" << 0
+        << "Vorläufig: es fehlen noch die Ergebnisse in Biologie (schriftlich) und Geschichte "
+           "(mündlich).";
+}
+
+void TestOptimisation::everythingFollowsTheTools()
+{
+    QFETCH(QString, tool);
+    QFETCH(int, blockI);
+    QFETCH(int, total);
+    QFETCH(QString, missing);
+    Model m = walkRecord();
+    if (tool == QLatin1String("nofifth") || tool == QLatin1String("nowritten"))
+        setWrittenExams(m, {12, 12, 12, tool == QLatin1String("nowritten") ? -1 : 12}, {}, -1);
+    GradesView g = viewOf(m);
+    RefreshGrades(m, g, SubjectCount);
+    ScriptedInteraction ui;
+    ui.answers = {Answer::Yes};
+    ui.inputs = {QStringLiteral("14")};
+    const bool toggle = tool == QLatin1String("toggle");
+    if (!tool.startsWith(QLatin1String("no")))
+        NFaecherSgrMouseUp(m, g, ui, toggle ? 3 : 6, toggle ? F : 0, toggle ? Qt::RightButton : Qt::LeftButton,
+                           tool == QLatin1String("desired") ? Qt::ShiftModifier : Qt::AltModifier);
+
+    // Every figure follows the counted courses and grades shown.
+    QCOMPARE(g.PSersterBlockPl.text.toInt(), blockI);
+    const CountedCourses counted = CountCountedCourses(m, SubjectCount);
+    QCOMPARE(BlockIPoints(counted.count, counted.sum), blockI);
+    QCOMPARE(g.DSNoteGBx.visible, total >= 0);
+    if (total >= 0) {
+        QCOMPARE(g.GPZPl.text.toInt(), total);
+        QCOMPARE(total, blockI + g.PSAbiblockPl.text.toInt());
+        QTEST(g.DSNotePl.text, "average");
+    }
+    QTEST(int(m.Modified), "modified");
+    QCOMPARE(QList<bool>({g.FehltLbl.visible, g.VorlGPZLbl.visible, g.VorlDSLbl.visible}),
+             QList<bool>(3, !missing.isEmpty()));
+    QCOMPARE(g.FehltLbl.text, missing);
+}
+
+// Random partial records: with the answer p the target is reached, with
+// p - 1 it is not; "not reachable" fails even with 15.
+void TestOptimisation::targetGradeIsTheLeastPoints()
+{
+    QRandomGenerator random(2026);
+    const auto fill = [](Model m, int p) {
+        for (int r = 1; r < SubjectCount; ++r)
+            for (int h = 1; h <= 4; ++h)
+                if (m.Choice[h + 3][r] && m.Grades[h][r] == 0)
+                    setGrade(m, r, h, p);
+        for (int e = 1; e <= 5; ++e)
+            if (m.Grades[e == 5 ? 2 : 1][examColumn(SubjectCount, e)] == 0)
+                setExam(m, e, e == 5 ? 2 : 1, p);
+        GradesView g;
+        RefreshGrades(m, g, SubjectCount);
+        return g;
+    };
+    int reachable = 0;
+    for (int i = 0; i < 150; ++i) {
+        Model m = pupilModel();
+        const int gaps = random.bounded(0, 60); // percent of grades missing
+        const auto some = [&](int least) {
+            return random.bounded(100) < gaps ? -1 : random.bounded(least, 16);
+        };
+        int missing = 0;
+        for (int r = 1; r < SubjectCount; ++r)
+            for (int h = 1; h <= 4; ++h)
+                if (m.Choice[h + 3][r]) {
+                    const int p = some(2);
+                    missing += p < 0;
+                    m.Grades[h][r] = p < 0 ? 0 : quint8(p | GradePresent);
+                }
+        const QList<int> written = {some(0), some(0), some(0), some(0)};
+        const int fifth = some(0);
+        setWrittenExams(m, written, {}, fifth);
+        missing += int(written.count(-1)) + (fifth < 0);
+        const int target = random.bounded(10, 41);
+
+        const TargetPoints answer = PointsForTarget(m, target);
+        QCOMPARE(answer.missing, missing);
+        const QString sentence = TargetSentence(answer);
+        if (!answer.points) {
+            QVERIFY2(!shownReaches(fill(m, 15), target), qPrintable(sentence));
+            continue;
+        }
+        ++reachable;
+        QVERIFY2(shownReaches(fill(m, *answer.points), target), qPrintable(sentence));
+        if (*answer.points > 0)
+            QVERIFY2(!shownReaches(fill(m, *answer.points - 1), target), qPrintable(sentence));
+    }
+    QVERIFY(reachable > 20 && reachable < 140);
 }
 
 QTEST_GUILESS_MAIN(TestOptimisation)

@@ -62,11 +62,12 @@ QPoint cellCentre(GridView *grid, int col, int row)
     return grid->visualRect(grid->model()->index(row, col)).center();
 }
 
-// The cell (col, row) of a grid in the window's coordinates.
+// The cell (col, row) of a grid in the coordinates of the window's body,
+// where the editors lie.
 QRect cellInWindow(TNotenfrm *frm, GridView *grid, int col, int row)
 {
     const QRect cell = grid->visualRect(grid->model()->index(row, col));
-    return QRect(grid->viewport()->mapTo(frm, cell.topLeft()), cell.size());
+    return QRect(grid->viewport()->mapTo(frm->body(), cell.topLeft()), cell.size());
 }
 
 } // namespace
@@ -81,6 +82,8 @@ private slots:
     void editorSitsOverItsCell();
     void typingIntoTheEditors();
     void activationPicksUpChanges();
+    void keyboardPaths_data();
+    void keyboardPaths();
 };
 
 void TestUiNotenfrm::opensBesideTheMainWindowAndCloses()
@@ -169,7 +172,8 @@ void TestUiNotenfrm::editorSitsOverItsCell()
         if (other != edit)
             QVERIFY(!other->isVisibleTo(frm));
     QVERIFY(frm->findChild<QLabel *>(QStringLiteral("NotEingLbl"))->isVisibleTo(frm));
-    QCOMPARE(int(p.main->model().Modified), 2);
+    // Opening an editor changes nothing.
+    QCOMPARE(int(p.main->model().Modified), 0);
 }
 
 void TestUiNotenfrm::typingIntoTheEditors()
@@ -226,6 +230,72 @@ void TestUiNotenfrm::activationPicksUpChanges()
     frm->FormActivate();
     QCOMPARE(frm->nFaecherSgr()->model()->index(Ev, 3).data().toString(), QString());
     QCOMPARE(frm->nFaecherSgr()->model()->index(Et, 3).data().toString(), QStringLiteral(" --"));
+}
+
+void TestUiNotenfrm::keyboardPaths_data()
+{
+    // Keys from the course grid's cell (3, Deutsch); digits are typed. Then:
+    // the focused widget, the grid's cursor or the edited cell, the editor's
+    // selected text (or the last message) and the undo steps made.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("steps");
+
+    QTest::newRow("grade: old value selected") << "Return" << "HjEinzelNoteEd" << QPoint(3, D) << "9" << 0;
+    QTest::newRow("typing replaces it") << "Return 12 Return" << "NFaecherSgr" << QPoint(3, D) << "" << 1;
+    QTest::newRow("escape: no change") << "Return Escape" << "NFaecherSgr" << QPoint(3, D) << "" << 0;
+    QTest::newRow("same value: no change") << "Return 9 Return" << "NFaecherSgr" << QPoint(3, D) << "" << 0;
+    QTest::newRow("tab to the results") << "Tab" << "NPfaecherSgr" << QPoint(0, 1) << "" << 0;
+    QTest::newRow("written result") << "Tab Right Return" << "AbiEinzelNoteEd" << QPoint(1, 1) << "10" << 0;
+    QTest::newRow("oral result") << "Tab Down Down Down Down Right Right Return 7 Return"
+                                 << "NPfaecherSgr" << QPoint(2, 5) << "" << 1;
+    QTest::newRow("written series") << "Tab Up Right Return" << "AbiNotenEd" << QPoint(1, 1) << "" << 0;
+    QTest::newRow("half-year series") << "Up Return" << "HjNotenEd" << QPoint(3, D) << "" << 0;
+    QTest::newRow("target grade") << "Zielnote" << "NFaecherSgr" << QPoint(3, D)
+                                  << "Es fehlen keine Noten mehr: die Durchschnittsnote 2,0 ist nicht erreicht." << 0;
+    QTest::newRow("desired grade") << "Wunschnote" << "NFaecherSgr" << QPoint(3, D) << "" << 1;
+}
+
+void TestUiNotenfrm::keyboardPaths()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, focus);
+    QFETCH(QPoint, cell);
+    Program p(9);
+    setWrittenExams(p.main->model(), {10, 10, 10, 10}, {}, 10);
+    p.main->settle();
+    TNotenfrm *frm = p.open();
+    QVERIFY(QTest::qWaitForWindowActive(frm));
+    p.ui.boxes.clear(); // the notice at start
+    frm->nFaecherSgr()->setFocus();
+    frm->nFaecherSgr()->setCursorCell(3, D);
+    for (const QString &key : keys.split(u' ')) {
+        QWidget *at = QApplication::focusWidget();
+        const bool target = key == QLatin1String("Zielnote");
+        if (target || key == QLatin1String("Wunschnote")) {
+            p.ui.inputs = {target ? QStringLiteral("2,0") : QStringLiteral("15")};
+            QTest::keyClick(frm, target ? Qt::Key_N : Qt::Key_W,
+                            Qt::ControlModifier | Qt::ShiftModifier);
+        } else if (key.at(0).isDigit()) {
+            QTest::keyClicks(at, key);
+        } else {
+            QTest::keyClick(at, QKeySequence::fromString(key)[0].key());
+        }
+    }
+    QWidget *focused = QApplication::focusWidget();
+    QCOMPARE(focused->objectName(), focus);
+    if (auto *edit = qobject_cast<QLineEdit *>(focused)) {
+        QCOMPARE(edit->geometry(), frm->view().editorRect);
+        QCOMPARE(QPoint(frm->view().EditCol + (edit->height() == 20 ? 2 : 0), frm->view().EditRow), cell);
+        QTEST(edit->selectedText(), "selected");
+    } else {
+        QCOMPARE(static_cast<GridView *>(focused)->cursorCell(), cell);
+        QTEST(p.ui.boxes.isEmpty() ? QString() : p.ui.boxes.last().text, "selected");
+    }
+    QTEST(p.main->history().undoCount(), "steps");
+    QCOMPARE(int(p.main->model().Modified), p.main->history().undoCount() > 0 ? 2 : 0);
 }
 
 QTEST_MAIN(TestUiNotenfrm)

@@ -6,6 +6,7 @@
 #include "grades/GradeCellNames.h"
 #include "grades/GradeEntry.h"
 #include "grades/Grades.h"
+#include "grades/Zielnote.h"
 #include "model/Interaction.h"
 #include "model/Model.h"
 
@@ -16,11 +17,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <QWindow>
 
 namespace tamb {
@@ -193,7 +197,8 @@ bool isDialogWindow(QWindow *window)
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *w : widgets)
         if (w->windowHandle() == window)
-            return qobject_cast<QDialog *>(w) || w->windowModality() != Qt::NonModal;
+            return qobject_cast<QDialog *>(w) || qobject_cast<QMenu *>(w)
+                   || w->windowModality() != Qt::NonModal;
     return false;
 }
 
@@ -232,10 +237,11 @@ TNotenfrm::TNotenfrm(Model &model, Interaction &ui, QWidget *mainWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(uiFont());
     setProperty("helpContext", 220);
-    resize(OuterWidth - FrameWidth, OuterHeight - FrameHeight);
-    placeOnScreen(this, QPoint(OuterLeft, OuterTop));
     m_view.Rows = m_model.GridRows;
     buildWidgets();
+    buildTools();
+    resize(OuterWidth - FrameWidth, OuterHeight - FrameHeight + m_menuBar->sizeHint().height());
+    placeOnScreen(this, QPoint(OuterLeft, OuterTop));
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TNotenfrm::focusWindowChanged);
 }
 
@@ -243,12 +249,24 @@ TNotenfrm::~TNotenfrm() = default;
 
 void TNotenfrm::buildWidgets()
 {
+    // The menu bar above, everything else in the body at the window's own
+    // positions.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    layout->setMenuBar(m_menuBar);
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("NotenBody"));
+    m_body->setMinimumSize(OuterWidth - FrameWidth, OuterHeight - FrameHeight);
+    layout->addWidget(m_body);
+
     const int rows = qBound(1, m_model.GridRows, SubjectCount);
     m_view.NFaecherSgr.resize(7, rows);
 
     // Each column and row takes one more pixel for its grid line, so that
     // cells lie where the editors are placed.
-    m_nFaecherSgr = new GridView(&m_view.NFaecherSgr, 1, this);
+    m_nFaecherSgr = new GridView(&m_view.NFaecherSgr, 1, m_body);
     m_nFaecherSgr->setObjectName(QStringLiteral("NFaecherSgr"));
     using namespace GradeGrids;
     m_nFaecherSgr->setGeometry(CoursesLeft, CoursesTop, 295, rows * 21 + 3);
@@ -263,17 +281,24 @@ void TNotenfrm::buildWidgets()
     connect(m_nFaecherSgr, &GridView::typedIntoCell, this,
             [this](int, int, const QString &text) { typedIntoCell(text); });
 
-    m_nPfaecherSgr = new GridView(&m_view.NPfaecherSgr, 1, this);
+    m_nPfaecherSgr = new GridView(&m_view.NPfaecherSgr, 1, m_body);
     m_nPfaecherSgr->setObjectName(QStringLiteral("NPfaecherSgr"));
     m_nPfaecherSgr->setGeometry(ExamsLeft, ExamsTop, 238, 6 * ExamsRowHeight + 10);
     setPitches(m_nPfaecherSgr, {ExamsFirstColumn, ColumnWidth, ColumnWidth, 50}, ExamsRowHeight);
     m_nPfaecherSgr->setItemDelegate(new TightCellDelegate(m_nPfaecherSgr));
-    m_nPfaecherSgr->setFocusPolicy(Qt::NoFocus);
     m_nPfaecherSgr->setProperty("helpContext", 600);
+    m_nPfaecherSgr->setAccessibleName(QStringLiteral("Prüfungsergebnisse"));
+    m_nPfaecherSgr->enableKeyboardCursor(true);
+    connect(m_nPfaecherSgr, &GridView::typedIntoCell, this,
+            [this](int, int, const QString &text) { typedIntoCell(text); });
+    // Tab goes from the courses to the results and back.
+    setTabOrder(m_nFaecherSgr, m_nPfaecherSgr);
+    for (GridView *grid : {m_nFaecherSgr, m_nPfaecherSgr})
+        grid->installEventFilter(this);
     m_nPfaecherSgr->setCellTexts(
         [this](int col, int row) { return GradeCellName(m_view.NPfaecherSgr, col, row); }, {});
 
-    m_block1Pnl = new QLabel(QStringLiteral("Block I"), this);
+    m_block1Pnl = new QLabel(QStringLiteral("Block I"), m_body);
     m_block1Pnl->setObjectName(QStringLiteral("Block1Pnl"));
     m_block1Pnl->setGeometry(58, 10, 57, 19);
     m_block1Pnl->setAlignment(Qt::AlignCenter);
@@ -285,7 +310,7 @@ void TNotenfrm::buildWidgets()
     m_block1Pnl->setFont(italic);
     m_block1Pnl->installEventFilter(this);
 
-    m_ersterBlockGBx = makeBox(this, QStringLiteral("ErsterBlockGBx"), m_view.ErsterBlockGBx);
+    m_ersterBlockGBx = makeBox(m_body, QStringLiteral("ErsterBlockGBx"), m_view.ErsterBlockGBx);
     m_ersterBlockLbl = makeLabel(m_ersterBlockGBx, QStringLiteral("ErsterBlockLbl"), {}, 8, 20);
     m_unter5ebLbl = makeLabel(m_ersterBlockGBx, QStringLiteral("Unter5ebLbl"), {}, 8, 45);
     setColour(m_unter5ebLbl, Qt::red);
@@ -294,13 +319,13 @@ void TNotenfrm::buildWidgets()
     setColour(makeLabel(m_ersterBlockGBx, QStringLiteral("PSMinEbLbl"), QStringLiteral("min. 200"), 268, 50), Teal);
     makeLabel(m_ersterBlockGBx, QStringLiteral("EPLbl"), {}, 184, 32)->hide();
 
-    m_abiblockGBx = makeBox(this, QStringLiteral("AbiblockGBx"), m_view.AbiblockGBx);
+    m_abiblockGBx = makeBox(m_body, QStringLiteral("AbiblockGBx"), m_view.AbiblockGBx);
     m_abiblockLbl = makeLabel(m_abiblockGBx, QStringLiteral("AbiblockLbl"), {}, 8, 18);
     m_psAbiblockPl = makePointsPanel(m_abiblockGBx, QStringLiteral("PSAbiblockPl"), 260, 24);
     setColour(makeLabel(m_abiblockGBx, QStringLiteral("PSMaxAbiBlLbl"), QStringLiteral("max. 300"), 268, 8), Teal);
     setColour(makeLabel(m_abiblockGBx, QStringLiteral("PSMinAbiBlLbl"), QStringLiteral("min. 100"), 268, 50), Teal);
 
-    m_gpzGBx = makeBox(this, QStringLiteral("GPZGBx"), m_view.GPZGBx);
+    m_gpzGBx = makeBox(m_body, QStringLiteral("GPZGBx"), m_view.GPZGBx);
     m_gpzLbl = makeLabel(m_gpzGBx, QStringLiteral("GPZLbl"), {}, 16, 26);
     QFont gpzFont = m_gpzLbl->font();
     gpzFont.setBold(true);
@@ -315,24 +340,33 @@ void TNotenfrm::buildWidgets()
     m_gpzMaxLbl->hide();
     m_gpzMinLbl->hide();
 
-    m_dsNoteGBx = makeBox(this, QStringLiteral("DSNoteGBx"), m_view.DSNoteGBx);
+    m_dsNoteGBx = makeBox(m_body, QStringLiteral("DSNoteGBx"), m_view.DSNoteGBx);
     m_dsLbl = makeLabel(m_dsNoteGBx, QStringLiteral("DSLbl"), {}, 8, 18);
     m_dsNotePl = makePointsPanel(m_dsNoteGBx, QStringLiteral("DSNotePl"), 148, 24, true);
     setColour(m_dsNotePl, Qt::blue);
+    m_vorlGPZLbl = makeLabel(m_gpzGBx, QStringLiteral("VorlGPZLbl"), m_view.VorlGPZLbl.text, 150, 30);
+    m_vorlDSLbl = makeLabel(m_dsNoteGBx, QStringLiteral("VorlDSLbl"), m_view.VorlDSLbl.text, 216, 30);
+    m_vorlGPZLbl->setAutoFillBackground(true); // over the frame as the verdict's caption
+    m_fehltLbl = makeLabel(m_body, QStringLiteral("FehltLbl"), {}, 312, 478);
+    m_fehltLbl->setWordWrap(true);
+    for (QLabel *label : {m_vorlGPZLbl, m_vorlDSLbl, m_fehltLbl}) {
+        setColour(label, Maroon);
+        label->hide();
+    }
 
-    m_nzulGBx = makeBox(this, QStringLiteral("NzulGBx"), m_view.NzulGBx);
+    m_nzulGBx = makeBox(m_body, QStringLiteral("NzulGBx"), m_view.NzulGBx);
     m_nzulLbl = makeLabel(m_nzulGBx, QStringLiteral("NzulLbl"), {}, 8, 18);
     QFont bold = m_nzulLbl->font();
     bold.setBold(true);
     m_nzulLbl->setFont(bold);
 
-    m_optGBx = makeBox(this, QStringLiteral("OptGBx"), {QStringLiteral("Optimierung"), false, 312, 568});
+    m_optGBx = makeBox(m_body, QStringLiteral("OptGBx"), {QStringLiteral("Optimierung"), false, 312, 568});
     setColour(makeLabel(m_optGBx, QStringLiteral("OptLbl"), {}, 8, 18), Teal);
 
-    m_fachnameLbl = makeLabel(this, QStringLiteral("FachnameLbl"), {}, 280, 660);
+    m_fachnameLbl = makeLabel(m_body, QStringLiteral("FachnameLbl"), {}, 280, 660);
     m_fachnameLbl->setFont(pixelFont(13, true));
     setColour(m_fachnameLbl, Maroon);
-    m_notEingLbl = makeLabel(this, QStringLiteral("NotEingLbl"), {}, 41, 648);
+    m_notEingLbl = makeLabel(m_body, QStringLiteral("NotEingLbl"), {}, 41, 648);
     m_notEingLbl->setFont(pixelFont(19));
     setColour(m_notEingLbl, Navy);
     m_notEingLbl->hide();
@@ -353,7 +387,7 @@ void TNotenfrm::buildWidgets()
         {GradeEditor::AlleNotenEd, u"AlleNotenEd", 300, 20},
     };
     for (const EditorSetup &setup : editors) {
-        auto *edit = new QLineEdit(this);
+        auto *edit = new QLineEdit(m_body);
         edit->setObjectName(QString::fromUtf16(setup.name));
         edit->setFrame(false);
         // Framed, so that the editor stands out over its cell.
@@ -370,20 +404,7 @@ void TNotenfrm::buildWidgets()
 
     connect(m_nFaecherSgr, &GridView::cellReleased, this,
             [this](int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                   const QPoint &) {
-                NFaecherSgrMouseUp(m_model, m_view, m_ui, col, row, button, modifiers);
-                showView();
-                QString name = QStringLiteral("Noten");
-                if (button == Qt::RightButton)
-                    name = QStringLiteral("Optimierung");
-                else if (row == 0 && (modifiers & Qt::ControlModifier))
-                    name = QStringLiteral("Noten löschen");
-                else if (row == 0 && (modifiers & Qt::ShiftModifier))
-                    name = QStringLiteral("Wunschnote");
-                else if (row == 0 && (modifiers & Qt::AltModifier))
-                    name = QStringLiteral("Durchschnitte");
-                stepDone(name);
-            });
+                   const QPoint &) { courseCellReleased(col, row, button, modifiers); });
     connect(m_nPfaecherSgr, &GridView::cellReleased, this,
             [this](int col, int row, Qt::MouseButton button, Qt::KeyboardModifiers,
                    const QPoint &) {
@@ -393,6 +414,78 @@ void TNotenfrm::buildWidgets()
                 showView();
                 stepDone(QStringLiteral("Noten"));
             });
+}
+
+// The tools of the right click and the header clicks with Shift and Alt, for
+// the keyboard and for window managers that take Alt+click for themselves.
+void TNotenfrm::buildTools()
+{
+    m_toolsMenu = m_menuBar->addMenu(QStringLiteral("&Werkzeuge"));
+    m_toolsMenu->setObjectName(QStringLiteral("Werkzeuge"));
+    const auto add = [this](const QString &name, const QKeySequence &keys, auto slot) {
+        QAction *action = m_toolsMenu->addAction(QString(), this, slot);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        return action;
+    };
+    // The right click on the cursor's cell; the header clicks on its half-year.
+    m_toggleAction = add(QStringLiteral("Einbringen"), QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+        const QPoint cell = m_nFaecherSgr->cursorCell();
+        if (!CanToggleCounted(m_model, cell.x() - 2, cell.y())) {
+            m_ui.beep();
+            return;
+        }
+        courseCellReleased(cell.x(), cell.y(), Qt::RightButton, Qt::NoModifier);
+    });
+    m_desiredAction = add(QStringLiteral("Wunschnote"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), [this] {
+        const int h = ToolHalfYear(m_model, m_view, m_nFaecherSgr->cursorCell().x());
+        courseCellReleased(h + 2, 0, Qt::LeftButton, Qt::ShiftModifier);
+    });
+    m_averagesAction = add(QStringLiteral("Durchschnitte"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), [this] {
+        const int h = ToolHalfYear(m_model, m_view, m_nFaecherSgr->cursorCell().x());
+        courseCellReleased(h + 2, 0, Qt::LeftButton, Qt::AltModifier);
+    });
+    m_toolsMenu->addSeparator();
+    m_targetAction = add(QStringLiteral("Zielnote"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+                         [this] { AskTargetGrade(m_model, m_ui); });
+    m_targetAction->setText(QStringLiteral("&Zielnote ..."));
+    connect(m_toolsMenu, &QMenu::aboutToShow, this, &TNotenfrm::updateTools);
+    updateTools();
+}
+
+// The half-year of the cursor's cell in the items' texts.
+void TNotenfrm::updateTools()
+{
+    const QPoint cell = m_nFaecherSgr->cursorCell();
+    const int h = ToolHalfYear(m_model, m_view, cell.x());
+    m_toggleAction->setText(QStringLiteral("Kurs einbringen / nicht einbringen"));
+    m_desiredAction->setText(QStringLiteral("&Wunschnote für Halbjahr %1 ...").arg(h));
+    m_averagesAction->setText(QStringLiteral("Mit &Durchschnitten füllen ab Halbjahr %1").arg(h));
+}
+
+void TNotenfrm::showContextMenu(GridView *grid)
+{
+    updateTools();
+    const QModelIndex at = grid->currentIndex();
+    const QRect cell = at.isValid() ? grid->visualRect(at) : QRect();
+    m_toolsMenu->popup(grid->viewport()->mapToGlobal(cell.isValid() ? cell.bottomLeft() : QPoint()));
+}
+
+void TNotenfrm::courseCellReleased(int col, int row, Qt::MouseButton button,
+                                   Qt::KeyboardModifiers modifiers)
+{
+    NFaecherSgrMouseUp(m_model, m_view, m_ui, col, row, button, modifiers);
+    showView();
+    QString name = QStringLiteral("Noten");
+    if (button == Qt::RightButton)
+        name = QStringLiteral("Optimierung");
+    else if (row == 0 && (modifiers & Qt::ControlModifier))
+        name = QStringLiteral("Noten löschen");
+    else if (row == 0 && (modifiers & Qt::ShiftModifier))
+        name = QStringLiteral("Wunschnote");
+    else if (row == 0 && (modifiers & Qt::AltModifier))
+        name = QStringLiteral("Durchschnitte");
+    stepDone(name);
 }
 
 QLineEdit *TNotenfrm::editor(GradeEditor which) const
@@ -440,6 +533,13 @@ void TNotenfrm::showView()
     m_dsNotePl->setText(v.DSNotePl.text);
     m_dsNotePl->setVisible(v.DSNotePl.visible);
 
+    apply(m_vorlGPZLbl, v.VorlGPZLbl);
+    apply(m_vorlDSLbl, v.VorlDSLbl);
+    m_fehltLbl->setText(v.FehltLbl.text);
+    m_fehltLbl->setGeometry(v.FehltLbl.left, v.FehltLbl.top, 337,
+                            m_fehltLbl->heightForWidth(337));
+    m_fehltLbl->setVisible(v.FehltLbl.visible);
+
     apply(m_nzulGBx, v.NzulGBx, v.NzulGBxHeight);
     apply(m_nzulLbl, v.NzulLbl);
 
@@ -447,7 +547,7 @@ void TNotenfrm::showView()
     apply(m_fachnameLbl, v.FachnameLbl);
     // A long title or subject name moves left rather than past the edge
     // (measured at 100 %: the zoom below scales the places).
-    const int room = width() * 100 / m_zoom - EdgeGap;
+    const int room = m_body->width() * 100 / m_zoom - EdgeGap;
     for (QLabel *label : {m_notEingLbl, m_fachnameLbl}) {
         const int labelWidth = label->width() * 100 / m_zoom;
         if (label->x() + labelWidth > room)
@@ -460,9 +560,13 @@ void TNotenfrm::showView()
             edit->hide();
             continue;
         }
+        const bool opened = edit->isHidden() || edit->geometry() != v.editorRect;
         edit->setGeometry(v.editorRect);
         if (edit->text() != v.editorText)
             edit->setText(v.editorText);
+        // A value shown as the editor opens is selected: typing replaces it.
+        if (opened)
+            edit->selectAll();
         edit->show();
         edit->raise();
         edit->setFocus();
@@ -529,6 +633,18 @@ void TNotenfrm::closeEvent(QCloseEvent *event)
 
 bool TNotenfrm::eventFilter(QObject *watched, QEvent *event)
 {
+    // The menu key and Shift+F10 open the tools at the cursor's cell; the
+    // right click stays the course's counting.
+    if ((watched == m_nFaecherSgr || watched == m_nPfaecherSgr) && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Menu && mods == Qt::NoModifier)
+            || (key->key() == Qt::Key_F10 && mods == Qt::ShiftModifier)) {
+            showContextMenu(static_cast<GridView *>(watched));
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched == m_block1Pnl && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Block1PnlClick(m_model, m_view);
@@ -618,11 +734,18 @@ void TNotenfrm::afterEditorKey(QLineEdit *edit, bool hadFocus)
 {
     if (m_view.editor != GradeEditor::None || !hadFocus)
         return;
-    const QModelIndex at = m_nFaecherSgr->indexAt(
-        m_nFaecherSgr->viewport()->mapFrom(this, edit->geometry().center()));
+    // The editor lay over a cell of one of the two grids.
+    for (GridView *grid : {m_nFaecherSgr, m_nPfaecherSgr}) {
+        const QPoint centre = grid->viewport()->mapFrom(m_body, edit->geometry().center());
+        if (!grid->viewport()->rect().contains(centre))
+            continue;
+        const QModelIndex at = grid->indexAt(centre);
+        grid->setFocus();
+        if (at.isValid())
+            grid->setCursorCell(at.column(), at.row());
+        return;
+    }
     m_nFaecherSgr->setFocus();
-    if (at.isValid())
-        m_nFaecherSgr->setCursorCell(at.column(), at.row());
 }
 
 } // namespace tamb

@@ -6,8 +6,11 @@
 #include <QWidget>
 #include <functional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QWindow;
 
 namespace tamb {
@@ -54,6 +57,10 @@ public:
     GridView *nFaecherSgr() const { return m_nFaecherSgr; }
     GridView *nPfaecherSgr() const { return m_nPfaecherSgr; }
     QLineEdit *editor(GradeEditor which) const;
+    // Everything below the menu bar; the view's positions are relative to it.
+    QWidget *body() const { return m_body; }
+    // "&Werkzeuge": counting a course, desired grade, averages fill, target grade.
+    QMenu *toolsMenu() const { return m_toolsMenu; }
 
     // Recomputes everything (activation, resize) and shows it.
     void FormActivate();
@@ -79,6 +86,11 @@ protected:
 
 private:
     void buildWidgets();
+    void buildTools();
+    void updateTools();
+    void courseCellReleased(int col, int row, Qt::MouseButton button,
+                            Qt::KeyboardModifiers modifiers);
+    void showContextMenu(GridView *grid);
     void ClearGridSelection();
     void focusWindowChanged(QWindow *window);
     void stepDone(const QString &name);
@@ -93,6 +105,17 @@ private:
     bool m_lastFocusWasDialog = false;
     int m_zoom = 100;
     std::function<void(const QString &)> m_stepDone;
+
+    QMenuBar *m_menuBar = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    QAction *m_toggleAction = nullptr;
+    QAction *m_desiredAction = nullptr;
+    QAction *m_averagesAction = nullptr;
+    QAction *m_targetAction = nullptr;
+    QWidget *m_body = nullptr;
+    QLabel *m_vorlGPZLbl = nullptr;
+    QLabel *m_vorlDSLbl = nullptr;
+    QLabel *m_fehltLbl = nullptr;
 
     GridView *m_nFaecherSgr = nullptr;
     GridView *m_nPfaecherSgr = nullptr;
