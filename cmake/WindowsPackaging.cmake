@@ -26,30 +26,44 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 list(APPEND CMAKE_MODULE_PATH ${TAMBERON_WINDOWS_DIR})
 
 # File types: "TAMBERON.tmd" and "TAMBERON.tnd" under Software\Classes of the chosen
-# context (SHCTX), so that a per-user install needs no administrator.
-set(assoc_install)
+# context (SHCTX), so that a per-user install needs no administrator; each with its own
+# icon from tamberon.exe (resources 2 and 3, see tamberon.rc.in), offered under
+# "Öffnen mit" (OpenWithProgids, SupportedTypes) also where the user chose another program.
+set(app_key "Software\\Classes\\Applications\\tamberon.exe")
+set(assoc_install "WriteRegStr SHCTX '${app_key}' 'FriendlyAppName' 'TAMBERON'\n")
 set(assoc_uninstall)
-foreach(type "tmd|Tamberondatei (mit Namen)" "tnd|Tamberondatei (mit Noten)")
+foreach(type "tmd|Tamberondatei (mit Namen)|2" "tnd|Tamberondatei (mit Noten)|3")
     string(REPLACE "|" ";" type "${type}")
     list(GET type 0 ext)
     list(GET type 1 description)
+    list(GET type 2 icon)
+    set(ext_key "Software\\Classes\\.${ext}")
+    set(type_key "Software\\Classes\\TAMBERON.${ext}")
     string(APPEND assoc_install
-        "WriteRegStr SHCTX 'Software\\Classes\\.${ext}' '' 'TAMBERON.${ext}'\n"
-        "WriteRegStr SHCTX 'Software\\Classes\\TAMBERON.${ext}' '' '${description}'\n"
-        "WriteRegStr SHCTX 'Software\\Classes\\TAMBERON.${ext}\\DefaultIcon' '' '$INSTDIR\\tamberon.exe,0'\n"
-        "WriteRegStr SHCTX 'Software\\Classes\\TAMBERON.${ext}\\shell\\open\\command' '' '\"$INSTDIR\\tamberon.exe\" \"%1\"'\n")
-    # The extension itself only if it still points to this program.
+        "WriteRegStr SHCTX '${ext_key}' '' 'TAMBERON.${ext}'\n"
+        "WriteRegStr SHCTX '${ext_key}\\OpenWithProgids' 'TAMBERON.${ext}' ''\n"
+        "WriteRegStr SHCTX '${type_key}' '' '${description}'\n"
+        "WriteRegStr SHCTX '${type_key}\\DefaultIcon' '' '\"$INSTDIR\\tamberon.exe\",-${icon}'\n"
+        "WriteRegStr SHCTX '${type_key}\\shell\\open\\command' '' '\"$INSTDIR\\tamberon.exe\" \"%1\"'\n"
+        "WriteRegStr SHCTX '${app_key}\\SupportedTypes' '.${ext}' ''\n")
+    # The extension itself only as far as it still points to this program.
     string(APPEND assoc_uninstall
-        "DeleteRegKey SHCTX 'Software\\Classes\\TAMBERON.${ext}'\n"
-        "ReadRegStr $0 SHCTX 'Software\\Classes\\.${ext}' ''\n"
+        "DeleteRegKey SHCTX '${type_key}'\n"
+        "DeleteRegValue SHCTX '${ext_key}\\OpenWithProgids' 'TAMBERON.${ext}'\n"
+        "DeleteRegKey /ifempty SHCTX '${ext_key}\\OpenWithProgids'\n"
+        "ReadRegStr $0 SHCTX '${ext_key}' ''\n"
         "StrCmp $0 'TAMBERON.${ext}' 0 +2\n"
-        "DeleteRegKey SHCTX 'Software\\Classes\\.${ext}'\n")
+        "DeleteRegValue SHCTX '${ext_key}' ''\n"
+        "DeleteRegKey /ifempty SHCTX '${ext_key}'\n")
 endforeach()
-# The program's own list of recent files (QSettings of the user who uninstalls).
-string(APPEND assoc_uninstall "DeleteRegKey HKCU 'Software\\Tamberon\\Tamberon'\n"
-    "DeleteRegKey /ifempty HKCU 'Software\\Tamberon'\n")
+string(APPEND assoc_uninstall "DeleteRegKey SHCTX '${app_key}'\n")
 set(notify "System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'\n")
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "${assoc_install}${notify}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${assoc_uninstall}${notify}")
+# Only when the program is removed, not replaced by a newer version: the list of recent
+# files of the user who uninstalls (the program's QSettings).
+string(CONCAT CPACK_NSIS_TAMBERON_USER_DATA_UNINSTALL
+    "DeleteRegKey HKCU 'Software\\Tamberon\\Tamberon'\n"
+    "DeleteRegKey /ifempty HKCU 'Software\\Tamberon'")
 
 include(CPack)
