@@ -173,6 +173,9 @@ const QString SeminarHours = QStringLiteral(" 3");
 
 quint32 courseTextCodes(const Model &m, int row)
 {
+    // A core subject's courses are four-hour courses, whatever a cell says.
+    if (m.Choice[Core][row])
+        return 0;
     const QString plain = plainCourseText(m, row);
     quint32 codes = 0;
     for (int h = 1; h <= 4; ++h) {
