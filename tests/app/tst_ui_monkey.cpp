@@ -275,7 +275,6 @@ void TestMonkey::randomEvents()
     seen.sort();
     qInfo("windows: %s", qPrintable(seen.join(QStringLiteral(", "))));
     QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure + QStringLiteral(" after ") + m_last));
-    // Later: a window's menus are top-level widgets of their own in the list.
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w != m_main.get() && qobject_cast<TNotenfrm *>(w))
             w->deleteLater();

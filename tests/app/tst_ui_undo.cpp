@@ -22,7 +22,6 @@ struct Started : test::StartedWindow
 
     ~Started()
     {
-        // Later: a window's menus are top-level widgets of their own in the list.
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qobject_cast<TNotenfrm *>(w))
                 w->deleteLater();

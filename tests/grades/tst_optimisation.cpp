@@ -39,9 +39,8 @@ Model countedRecord(int counted)
     return m;
 }
 
-// The record of the walk through the window: 41 counted courses with 449
-// points (Französisch 13 in half-year 1 among them) give Block I 438; the
-// written results 12 and the fifth component 6 give Block II 216.
+// The walk's record: 41 counted courses with 449 points (Französisch 13 among
+// them) give Block I 438; written results 12 and the fifth 6 Block II 216.
 Model walkRecord()
 {
     Model m = pupilModel();

@@ -172,8 +172,7 @@ void TestUiNotenfrm::editorSitsOverItsCell()
         if (other != edit)
             QVERIFY(!other->isVisibleTo(frm));
     QVERIFY(frm->findChild<QLabel *>(QStringLiteral("NotEingLbl"))->isVisibleTo(frm));
-    // Opening an editor changes nothing.
-    QCOMPARE(int(p.main->model().Modified), 0);
+    QCOMPARE(int(p.main->model().Modified), 0); // opening changes nothing
 }
 
 void TestUiNotenfrm::typingIntoTheEditors()
