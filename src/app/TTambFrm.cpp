@@ -210,8 +210,9 @@ void TTambFrm::buildWidgets()
     m_faecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
     m_faecherSgr->setProperty("helpContext", 100);
     m_faecherSgr->enableKeyboardCursor();
-    m_faecherSgr->setCellTexts([this](int col, int row) { return CourseCellName(m_model, col, row); },
-                               [](int col, int row) { return row == 0 ? CourseHeadTip(col) : QString(); });
+    m_faecherSgr->setCellTexts([this](int col, int row) { return courseCellName(col, row); },
+                               [this](int col, int row) { return courseCellTip(col, row); });
+    m_faecherSgr->gridModel()->setCellMarks([this](int col, int row) { return courseCellMarks(col, row); });
     m_faecherSgr->setAccessibleName(QStringLiteral("Fächer"));
     connect(m_faecherSgr, &GridView::cellPressed, this,
             [this](int col, int row, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
@@ -307,6 +308,8 @@ void TTambFrm::buildWidgets()
                                static_cast<QObject *>(m_faecherSgr->viewport())})
         explained->installEventFilter(this);
     m_label1->setAccessibleDescription(QStringLiteral("KONTROLLE:"));
+    // A message is chosen by a click or by the arrow keys.
+    m_label1->setFocusPolicy(Qt::StrongFocus);
 
     m_bevel2 = new QFrame(central);
     m_bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -409,6 +412,7 @@ void TTambFrm::buildMenus()
     m_noten->setObjectName(QStringLiteral("Noten"));
     QAction *einst = bar->addAction(QStringLiteral("&Einstellungen"), this, &TTambFrm::EinstellungenClick);
     einst->setObjectName(QStringLiteral("Einstellungen"));
+    buildViewMenu(bar);
     QAction *hilfe = bar->addAction(QStringLiteral("Hilfe"), this, &TTambFrm::Hilfe1Click);
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
 }
@@ -469,6 +473,7 @@ void TTambFrm::refreshView()
     }
     applyNoticeState();
     announceHint();
+    schedulePreview();
 }
 
 qreal TTambFrm::messagesPointSize()
@@ -614,6 +619,8 @@ void TTambFrm::releaseChildWindows()
 
 bool TTambFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_label1 && messageAreaEvent(event))
+        return true;
     if (explainInHelp(watched, event))
         return true;
     if (watched == m_agStdEd && event->type() == QEvent::KeyPress) {
