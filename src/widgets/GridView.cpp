@@ -63,17 +63,21 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return m_grid->cell(index.column(), index.row());
     case Qt::BackgroundRole: {
-        const QPalette palette = QApplication::palette();
-        const QColor color = fixed ? palette.color(QPalette::Button)
-                                   : m_background.isValid() ? m_background : QColor();
+        const QColor color = fixed ? QApplication::palette().color(QPalette::Button) : m_background;
         if (dimmed())
-            return hatched(color.isValid() ? color : palette.color(QPalette::Base));
+            return hatched(backgroundOf(fixed));
         return color.isValid() ? QVariant(color) : QVariant();
     }
-    case Qt::ForegroundRole:
-        if (dimmed())
-            return QApplication::palette().color(QPalette::Disabled, QPalette::Text);
-        return {};
+    case Qt::ForegroundRole: {
+        if (!dimmed())
+            return {};
+        // Half-way to the background: lighter, still readable.
+        const QColor text = QApplication::palette().color(QPalette::Text);
+        const QColor back = backgroundOf(fixed);
+        return QColor((text.red() * 55 + back.red() * 45) / 100,
+                      (text.green() * 55 + back.green() * 45) / 100,
+                      (text.blue() * 55 + back.blue() * 45) / 100);
+    }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -90,6 +94,14 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QColor TextGridModel::backgroundOf(bool fixed) const
+{
+    const QPalette palette = QApplication::palette();
+    if (fixed)
+        return palette.color(QPalette::Button);
+    return m_background.isValid() ? m_background : palette.color(QPalette::Base);
 }
 
 void TextGridModel::setCellFont(int col, int row, const QFont &font)

@@ -45,6 +45,8 @@ public:
     int marksOf(int col, int row) const { return m_marks ? m_marks(col, row) : 0; }
 
 private:
+    QColor backgroundOf(bool fixed) const;
+
     CellMarks m_marks;
     CellText m_accessibleName;
     CellText m_toolTip;

@@ -148,7 +148,7 @@ int main(int argc, char *argv[])
                            written.data(Qt::ToolTipRole).toString(), table);
         const QPixmap shot = withToolTips(preview.window.get());
         const QPoint at = table->mapTo(preview.window.get(), QPoint(0, 0));
-        if (!shot.copy(QRect(at.x(), at.y(), 716, 560)).save(QDir(outputDir).filePath(QStringLiteral("vorschau.png")), "PNG"))
+        if (!shot.copy(QRect(at.x(), at.y(), 716, 656)).save(QDir(outputDir).filePath(QStringLiteral("vorschau.png")), "PNG"))
             failed = true;
         QToolTip::hideText();
     }
