@@ -156,7 +156,7 @@ void TestMainWindow::menus()
     QStringList captions;
     for (QAction *action : s.window->menuBar()->actions())
         captions << action->text();
-    QCOMPARE(captions, QStringList({"&Datei", "&Bearbeiten", "&Neu", "D&rucken", "Noten", "&Einstellungen", "Hilfe"}));
+    QCOMPARE(captions, QStringList({"&Datei", "&Bearbeiten", "&Neu", "D&rucken", "Noten", "&Einstellungen", "&Ansicht", "Hilfe"}));
     QMenu *datei = s.window->menuBar()->actions().constFirst()->menu();
     QStringList items;
     for (QAction *action : datei->actions())

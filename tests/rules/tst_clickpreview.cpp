@@ -80,7 +80,7 @@ void TestClickPreview::predictsTheClick()
 {
     QFETCH(int, state);
     const StartState &start = startStates()[state];
-    constexpr int Steps = 200;
+    constexpr int Steps = 150;
     constexpr int RunLength = 50;
     QRandomGenerator rng(0x5C1C0000u + quint32(state));
     Model m;
