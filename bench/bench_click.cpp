@@ -3,6 +3,7 @@
 #include "BenchSupport.h"
 
 #include "model/ScriptedInteraction.h"
+#include "rules/ClickPreview.h"
 #include "rules/Dispatch.h"
 
 #include <benchmark/benchmark.h>
@@ -56,6 +57,43 @@ void RefreshComplete(benchmark::State &state)
         state.SkipWithError("the choice is not complete");
 }
 BENCHMARK(RefreshComplete)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// The refresh and then the outcome of a click into each of the 232 cells
+// of the table, as the main window computes it after every change.
+void refreshWithPreview(benchmark::State &state, const Model &start)
+{
+    Model m = start;
+    ScriptedInteraction ui;
+    int refused = 0;
+    for (auto _ : state) {
+        Refresh(m, ui);
+        const ClickPreview preview(m);
+        benchmark::DoNotOptimize(preview.before().mask);
+        refused = 0;
+        for (int row = ClickPreview::FirstRow; row <= ClickPreview::LastRow; ++row)
+            for (int col = 0; col < ClickPreview::Columns; ++col)
+                refused += preview.refused(col, row) ? 1 : 0;
+    }
+    state.counters["refused"] = refused;
+}
+
+void ClickPreviewComplete(benchmark::State &state)
+{
+    refreshWithPreview(state, bench::completeModel());
+}
+BENCHMARK(ClickPreviewComplete)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+void ClickPreviewNewForm(benchmark::State &state)
+{
+    refreshWithPreview(state, bench::startedModel());
+}
+BENCHMARK(ClickPreviewNewForm)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -345,27 +346,50 @@ void HelpWindow::showPage(const QString &page)
     instance()->open(Root + page);
 }
 
+QList<QRect> HelpWindow::messageLineRects(const QLabel *label, const QString &messages)
+{
+    // Lay the text out as the label does; the lines are parted by one gap.
+    const qsizetype count = MessageLines(messages).size();
+    const QString shown = shownText(messages);
+    QTextDocument doc;
+    doc.setDefaultFont(label->font());
+    doc.setDocumentMargin(0);
+    doc.setPlainText(shown);
+    doc.setTextWidth(label->contentsRect().width());
+    QList<QRect> rects;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        qsizetype end = i + 1 < count ? shown.indexOf(QStringLiteral("\n\n"), start) : shown.size();
+        if (end < 0)
+            end = shown.size();
+        QRectF rect;
+        for (QTextBlock b = doc.findBlock(int(start)); b.isValid() && b.position() <= end; b = b.next())
+            rect |= doc.documentLayout()->blockBoundingRect(b);
+        rects << rect.toAlignedRect().translated(label->contentsRect().topLeft());
+        start = end + 2;
+    }
+    return rects;
+}
+
+int HelpWindow::messageLineAt(const QLabel *label, const QString &messages, const QPoint &pos)
+{
+    const QList<QRect> rects = messageLineRects(label, messages);
+    if (rects.isEmpty() || pos.y() < rects.first().top() || pos.y() > rects.last().bottom())
+        return -1;
+    // A gap between two lines belongs to the line above it.
+    int index = 0;
+    while (index + 1 < rects.size() && pos.y() >= rects[index + 1].top())
+        ++index;
+    return index;
+}
+
 QString HelpWindow::messageExplanationAt(const QLabel *label, const QString &messages,
                                          const QPoint &pos)
 {
     const QStringList lines = MessageLines(messages);
-    int index = 0;
-    if (lines.size() > 1) {
-        // Lay the text out as the label does and count the gaps above the hit.
-        const QString shown = shownText(messages);
-        QTextDocument doc;
-        doc.setDefaultFont(label->font());
-        doc.setDocumentMargin(0);
-        doc.setPlainText(shown);
-        doc.setTextWidth(label->contentsRect().width());
-        const QPointF at = pos - label->contentsRect().topLeft();
-        if (at.y() < 0 || at.y() > doc.size().height())
-            return QString();
-        const int position = doc.documentLayout()->hitTest(at, Qt::FuzzyHit);
-        if (position < 0)
-            return QString();
-        index = int(shown.left(position).count(QStringLiteral("\n\n")));
-    }
+    const int index = lines.size() > 1 ? messageLineAt(label, messages, pos) : 0;
+    if (index < 0)
+        return QString();
     const QString anchor = MessageExplanation(lines.value(index));
     return anchor.isEmpty() ? QString() : MessagesPage + u'#' + anchor;
 }

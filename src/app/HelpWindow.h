@@ -39,6 +39,11 @@ public:
     // empty.
     static QString messageExplanationAt(const QLabel *label, const QString &messages,
                                         const QPoint &pos);
+    // The line of the message area (index into MessageLines) under `pos`;
+    // -1 above or below the text.
+    static int messageLineAt(const QLabel *label, const QString &messages, const QPoint &pos);
+    // Where `label` draws each line of `messages`, in its own coordinates.
+    static QList<QRect> messageLineRects(const QLabel *label, const QString &messages);
     // The explanation of a refusal hint, or empty.
     static QString hintExplanation(const QString &hint);
     // The line a refusal hint gets to offer its explanation.

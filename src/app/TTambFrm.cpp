@@ -224,8 +224,9 @@ void TTambFrm::buildWidgets()
     m_faecherSgr->viewport()->setCursor(Qt::PointingHandCursor);
     m_faecherSgr->setProperty("helpContext", 100);
     m_faecherSgr->enableKeyboardCursor();
-    m_faecherSgr->setCellTexts([this](int col, int row) { return CourseCellName(m_model, col, row); },
-                               [](int col, int row) { return row == 0 ? CourseHeadTip(col) : QString(); });
+    m_faecherSgr->setCellTexts([this](int col, int row) { return courseCellName(col, row); },
+                               [this](int col, int row) { return courseCellTip(col, row); });
+    m_faecherSgr->gridModel()->setCellMarks([this](int col, int row) { return courseCellMarks(col, row); });
     m_faecherSgr->setAccessibleName(QStringLiteral("Fächer"));
     connect(m_faecherSgr, &GridView::cellPressed, this,
             [this](int col, int row, Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &global) {
@@ -321,6 +322,8 @@ void TTambFrm::buildWidgets()
                                static_cast<QObject *>(m_faecherSgr->viewport())})
         explained->installEventFilter(this);
     m_label1->setAccessibleDescription(QStringLiteral("KONTROLLE:"));
+    // A message is chosen by a click or by the arrow keys.
+    m_label1->setFocusPolicy(Qt::StrongFocus);
 
     m_bevel2 = new QFrame(central);
     m_bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -492,6 +495,7 @@ void TTambFrm::refreshView()
     ApplyZoom(m_contents, m_zoom);
     if (m_contents->width() != Zoomed(v.width - FrameWidth, m_zoom))
         fitWindow();
+    schedulePreview();
 }
 
 qreal TTambFrm::messagesPointSize()
@@ -641,6 +645,8 @@ void TTambFrm::releaseChildWindows()
 
 bool TTambFrm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_label1 && messageAreaEvent(event))
+        return true;
     if (explainInHelp(watched, event))
         return true;
     if (watched == m_agStdEd && event->type() == QEvent::KeyPress) {

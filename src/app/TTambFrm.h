@@ -5,6 +5,7 @@
 #include "model/Interaction.h"
 #include "model/MainWindowLogic.h"
 #include "model/Model.h"
+#include "rules/ClickPreview.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -116,6 +117,18 @@ public:
     void setZoom(int percent);
     QMenu *viewMenu() const { return m_viewMenu; }
 
+    // What a click into each cell of the course table would do, for the
+    // state shown; computed once the events of a change are handled.
+    const ClickPreview &clickPreview() const { return m_preview; }
+    bool clickPreviewCurrent() const { return m_previewCurrent; }
+    void updateClickPreview();
+    // "Ansicht" > "Vorschläge zeigen": marks the cells that bring the choice
+    // closer to complete.
+    QAction *suggestionsAction() const { return m_suggestions; }
+    // The message of the message area whose cells are marked; -1 none.
+    int selectedMessage() const { return m_selectedMessage; }
+    void selectMessage(int index);
+
     QAction *speichernAction() const { return m_speichern; }
     QAction *druckenAction() const { return m_drucken; }
     QAction *notenAction() const { return m_noten; }
@@ -163,6 +176,12 @@ private:
     void startRecovery(const QString &folder);
     // After every change and every second: the recovery file follows the form.
     void keepRecovery(bool changed);
+    void addSuggestionsItem(QMenu *view);
+    void schedulePreview();
+    int courseCellMarks(int col, int row) const;
+    QString courseCellTip(int col, int row) const;
+    QString courseCellName(int col, int row) const;
+    bool messageAreaEvent(QEvent *event);
 
     Model m_model;
     std::unique_ptr<WidgetInteraction> m_ownUi;
@@ -205,6 +224,13 @@ private:
     QAction *m_zoomNormal = nullptr;
     int m_zoom = 100;
     QLabel *m_hintLine = nullptr;
+
+    ClickPreview m_preview;
+    bool m_previewCurrent = false;
+    bool m_previewPending = false;
+    QAction *m_suggestions = nullptr;
+    int m_selectedMessage = -1;
+    int m_selectedFault = 0;
 
     History m_history;
     Model m_stable; // the model as of the last step

@@ -38,6 +38,8 @@ void TTambFrm::buildViewMenu(QMenuBar *bar)
                                          [this] { setZoom(NormalZoom); });
     m_zoomNormal->setObjectName(QStringLiteral("Originalgroesse"));
     m_zoomNormal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_viewMenu->addSeparator();
+    addSuggestionsItem(m_viewMenu);
 }
 
 int TTambFrm::startZoom()

@@ -48,22 +48,35 @@ QStringList MessageLines(const QString &messages)
     return lines;
 }
 
-QString MessageExplanation(const QString &line)
+int MessageFault(const QString &line)
 {
     for (const Anchored &a : FaultAnchors)
         if (line == FaultMessage(a.bit))
-            return QString::fromUtf16(a.anchor);
+            return a.bit;
     if (countedLine(line, QStringLiteral(" Kernfächer darunter")))
-        return QStringLiteral("fehlt-kernfach");
+        return FaultCoreCount;
     if (countedLine(line, QStringLiteral(" schriftliche Prüfungsfächer darunter")))
-        return QStringLiteral("fehlt-schriftlich");
+        return FaultWrittenCount;
     if (line == HoursFaultText)
-        return QStringLiteral("stunden");
-    if (line == NoFaultText)
-        return QStringLiteral("keine-fehler");
+        return FaultHours;
     for (int missing = 1; missing <= 40; ++missing)
         if (line == ShortfallText(missing))
-            return QStringLiteral("block1-40");
+            return BlockIShortfall;
+    return 0;
+}
+
+QString MessageExplanation(const QString &line)
+{
+    const int fault = MessageFault(line);
+    for (const Anchored &a : FaultAnchors)
+        if (fault == a.bit)
+            return QString::fromUtf16(a.anchor);
+    if (fault == FaultHours)
+        return QStringLiteral("stunden");
+    if (fault == BlockIShortfall)
+        return QStringLiteral("block1-40");
+    if (line == NoFaultText)
+        return QStringLiteral("keine-fehler");
     return QString();
 }
 

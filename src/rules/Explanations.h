@@ -11,6 +11,11 @@ extern const QString MessagesPage; // "meldungen.html"
 
 // The lines of the message area, one per fault, without their bullet.
 QStringList MessageLines(const QString &messages);
+// The fault that one line of the message area reports: a fault bit, or
+// BlockIShortfall for the line of too few countable courses; 0 for the
+// all-clear line and any text that is not the check's.
+constexpr int BlockIShortfall = 1 << 16;
+int MessageFault(const QString &line);
 // Anchor of the explanation of one line of the message area; empty when
 // the line is no text of the check.
 QString MessageExplanation(const QString &line);

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QStyleOptionViewItem>
 
 namespace tamb {
@@ -28,20 +29,55 @@ int TextGridModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : m_cols;
 }
 
+namespace {
+
+// A cell whose click would be refused: diagonal lines over its background,
+// so that it differs from the others by more than a shade.
+QBrush hatched(const QColor &background)
+{
+    static QHash<QRgb, QBrush> brushes;
+    const auto known = brushes.constFind(background.rgba());
+    if (known != brushes.constEnd())
+        return *known;
+    constexpr int Size = 6;
+    QPixmap tile(Size, Size);
+    tile.fill(background);
+    QPainter painter(&tile);
+    painter.setPen(QPen(background.lightness() > 128 ? background.darker(118) : background.lighter(140), 1));
+    painter.drawLine(0, Size - 1, Size - 1, 0);
+    painter.end();
+    return *brushes.insert(background.rgba(), QBrush(tile));
+}
+
+} // namespace
+
 QVariant TextGridModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
     const bool fixed = index.row() < m_fixedRows || index.column() < m_fixedCols;
+    const auto dimmed = [&] {
+        return m_marks && (m_marks(index.column(), index.row()) & Dimmed);
+    };
     switch (role) {
     case Qt::DisplayRole:
         return m_grid->cell(index.column(), index.row());
-    case Qt::BackgroundRole:
-        if (fixed)
-            return QApplication::palette().color(QPalette::Button);
-        if (m_background.isValid())
-            return m_background;
-        return {};
+    case Qt::BackgroundRole: {
+        const QColor color = fixed ? QApplication::palette().color(QPalette::Button) : m_background;
+        if (dimmed())
+            return hatched(backgroundOf(fixed));
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    case Qt::ForegroundRole: {
+        if (!dimmed())
+            return {};
+        // Half-way to the background: lighter, still readable.
+        const QColor text = QApplication::palette().color(QPalette::Text);
+        const QColor back = backgroundOf(fixed);
+        return QColor((text.red() * 55 + back.red() * 45) / 100,
+                      (text.green() * 55 + back.green() * 45) / 100,
+                      (text.blue() * 55 + back.blue() * 45) / 100);
+    }
     case Qt::TextAlignmentRole:
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -58,6 +94,14 @@ QVariant TextGridModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QColor TextGridModel::backgroundOf(bool fixed) const
+{
+    const QPalette palette = QApplication::palette();
+    if (fixed)
+        return palette.color(QPalette::Button);
+    return m_background.isValid() ? m_background : palette.color(QPalette::Base);
 }
 
 void TextGridModel::setCellFont(int col, int row, const QFont &font)
@@ -306,7 +350,39 @@ void GridView::focusInEvent(QFocusEvent *event)
 void GridView::paintEvent(QPaintEvent *event)
 {
     QTableView::paintEvent(event);
+    if (m_model->hasMarks()) {
+        QPainter painter(viewport());
+        paintMarks(painter);
+    }
     paintCursor();
+}
+
+// A suggestion: a small triangle in the cell's upper right corner. A cell
+// that mends the chosen message: a dashed frame.
+void GridView::paintMarks(QPainter &painter)
+{
+    const QColor ink = palette().color(QPalette::Link);
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        for (int c = 0; c < m_model->columnCount(); ++c) {
+            const int marks = m_model->marksOf(c, r);
+            if (!(marks & (TextGridModel::Suggested | TextGridModel::Targeted)))
+                continue;
+            const QRect cell = visualRect(m_model->index(r, c)).adjusted(0, 0, -1, -1);
+            if (marks & TextGridModel::Suggested) {
+                const int size = qMax(5, cell.height() / 3);
+                const QPoint corner = cell.topRight();
+                const QPoint triangle[] = {corner, corner - QPoint(size, 0), corner + QPoint(0, size)};
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(ink);
+                painter.drawPolygon(triangle, 3);
+            }
+            if (marks & TextGridModel::Targeted) {
+                QPen pen(ink, 2, Qt::DashLine);
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(cell.adjusted(1, 1, -1, -1));
+            }
+        }
 }
 
 // A frame in the highlight colour round the cursor's cell while the grid

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QPainter;
 #include <QTableView>
 
 namespace tamb {
@@ -36,7 +37,17 @@ public:
     using CellText = std::function<QString(int, int)>;
     void setCellTexts(CellText accessibleName, CellText toolTip);
 
+    // Marks drawn over cells, or-ed; col, row -> marks.
+    enum CellMark { Dimmed = 1, Suggested = 2, Targeted = 4 };
+    using CellMarks = std::function<int(int, int)>;
+    void setCellMarks(CellMarks marks) { m_marks = std::move(marks); }
+    bool hasMarks() const { return bool(m_marks); }
+    int marksOf(int col, int row) const { return m_marks ? m_marks(col, row) : 0; }
+
 private:
+    QColor backgroundOf(bool fixed) const;
+
+    CellMarks m_marks;
     CellText m_accessibleName;
     CellText m_toolTip;
     const TextGrid *m_grid;
@@ -97,6 +108,7 @@ protected:
 private:
     bool keyboardKey(QKeyEvent *event);
     void paintCursor();
+    void paintMarks(QPainter &painter);
 
     TextGridModel *m_model;
     bool m_keyboard = false;

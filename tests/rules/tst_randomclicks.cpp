@@ -1,4 +1,3 @@
-#include "tst_rulestate.h"
 #include "RandomClicks.h"
 
 #include <QElapsedTimer>
@@ -7,12 +6,9 @@
 #include <functional>
 
 using namespace tamb;
+using namespace tamb::test;
 
 namespace {
-
-using test::DialogStep;
-using test::Step;
-using test::play;
 
 bool isHours(const QString &text)
 {
@@ -153,48 +149,6 @@ QString brokenRoundTrip(const Model &m)
     return {};
 }
 
-struct StartState
-{
-    const char *name;
-    std::function<Model()> make;
-};
-
-Model clicked(Model m, std::initializer_list<std::pair<int, int>> cells)
-{
-    ScriptedInteraction ui;
-    for (const auto &[col, row] : cells)
-        FaecherSgrMouseDown(m, ui, col, row);
-    return m;
-}
-
-const QList<StartState> &startStates()
-{
-    static const QList<StartState> states = {
-        {"initial", [] { return test::startedModel(); }},
-        {"school with two more languages",
-         [] {
-             return test::startedModel(QStringLiteral("Schule"), QStringLiteral("Spanisch"),
-                                       QStringLiteral("Englisch"), QStringLiteral("3"));
-         }},
-        {"nearly complete",
-         [] {
-             return clicked(test::startedModel(),
-                            {{1, 2}, {1, 16}, {1, 8}, {2, 2}, {2, 8}, {3, 17}, {0, 12}, {0, 6},
-                             {0, 28}});
-         }},
-        {"Wirtschaft core, Gk oral", [] { return clicked(test::startedModel(), {{1, 11}, {3, 9}}); }},
-        {"seminar course in field II",
-         [] {
-             Model m = test::startedModel();
-             ScriptedInteraction ui;
-             FaecherSgrMouseDown(m, ui, 3, m.BLLRow);
-             play(m, ui, {DialogStep, 1, false});
-             return m;
-         }},
-    };
-    return states;
-}
-
 // Shortest sequence found by dropping steps one at a time that still breaks `check`.
 QList<Step> shrink(const StartState &start, QList<Step> steps,
                    const std::function<QString(const Model &)> &check)
@@ -221,18 +175,6 @@ QList<Step> shrink(const StartState &start, QList<Step> steps,
         }
     }
     return steps;
-}
-
-QString describe(const QList<Step> &steps)
-{
-    QStringList parts;
-    for (const Step &s : steps) {
-        if (s.col <= DialogStep)
-            parts << QStringLiteral("BLL(form %1, field %2)").arg(DialogStep - s.col).arg(s.row);
-        else
-            parts << QStringLiteral("(%1,%2)%3").arg(s.col).arg(s.row).arg(s.yes ? "Y" : "");
-    }
-    return parts.join(u' ');
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "model/MainWindowLogic.h"
 #include "model/ScriptedInteraction.h"
 #include "model/Settings.h"
+#include "rules/Explanations.h"
 #include "rules/ui/TBLLFrm.h"
 
 #include <QApplication>
@@ -17,7 +18,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QSignalBlocker>
 #include <QTextStream>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <memory>
@@ -78,6 +81,21 @@ struct MainWindow
     }
 };
 
+// The window with the tooltips shown over it: a tooltip is a window of its
+// own, drawn over the main window where it stands.
+QPixmap withToolTips(QWidget *window)
+{
+    settle();
+    QPixmap shot = window->grab();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible()) {
+            QPainter painter(&shot);
+            painter.drawPixmap(w->pos() - window->mapToGlobal(QPoint(0, 0)), w->grab());
+        }
+    }
+    return shot;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -102,25 +120,39 @@ int main(int argc, char *argv[])
         save(start.window->centralWidget(), QStringLiteral("meldungen.png"), QRect(376, 2, 340, 562));
     }
     {
-        // A refused click with its hint: the tooltip is a window of its own,
-        // drawn over the main window where it stands.
+        // A refused click with its hint.
         MainWindow refused;
         refused.clicks(0);
         GridView *table = refused.window->faecherSgr();
         const QPoint cell(105 + 2 * 20 + 10, 16 * 20 + 10);
         refused.window->clickCourseTable(3, 16, table->viewport()->mapToGlobal(cell));
-        settle();
-        QPixmap shot = refused.window->grab();
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->inherits("QTipLabel") && w->isVisible()) {
-                QPainter painter(&shot);
-                painter.drawPixmap(w->pos() - refused.window->mapToGlobal(QPoint(0, 0)), w->grab());
-            }
-        }
+        const QPixmap shot = withToolTips(refused.window.get());
         const QPoint at = table->mapTo(refused.window.get(), QPoint(0, 0));
         const QRect part(at.x(), at.y() + 13 * 20, 420, 8 * 20);
         if (!shot.copy(part).save(QDir(outputDir).filePath(QStringLiteral("hinweis.png")), "PNG"))
             failed = true;
+    }
+    {
+        // Before the click: dimmed cells, the tooltip of one, the suggestions
+        // and the cells that mend the chosen message "Es fehlt Religion oder Ethik".
+        MainWindow preview;
+        preview.clicks(ExampleHalfWay);
+        {
+            const QSignalBlocker unsaved(preview.window->suggestionsAction());
+            preview.window->suggestionsAction()->setChecked(true);
+        }
+        preview.window->updateClickPreview();
+        const QStringList lines = MessageLines(preview.window->model().view.messages);
+        preview.window->selectMessage(int(lines.indexOf(QStringLiteral("Es fehlt Religion oder Ethik"))));
+        GridView *table = preview.window->faecherSgr();
+        const QModelIndex written = table->model()->index(8, 2);
+        QToolTip::showText(table->viewport()->mapToGlobal(table->visualRect(written).center()),
+                           written.data(Qt::ToolTipRole).toString(), table);
+        const QPixmap shot = withToolTips(preview.window.get());
+        const QPoint at = table->mapTo(preview.window.get(), QPoint(0, 0));
+        if (!shot.copy(QRect(at.x(), at.y(), 716, 656)).save(QDir(outputDir).filePath(QStringLiteral("vorschau.png")), "PNG"))
+            failed = true;
+        QToolTip::hideText();
     }
     {
         MainWindow done;
