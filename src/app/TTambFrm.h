@@ -37,6 +37,8 @@ struct StartOptions
 // The file named on a command line (arguments as QCoreApplication gives
 // them, program first), as an absolute path; empty when there is none.
 QString FileFromArguments(const QStringList &arguments);
+// The folder of "--jahrgang ORDNER" on a command line, absolute; empty when none.
+QString YearGroupFromArguments(const QStringList &arguments);
 
 // The main window: the course table and its companions, the menus, the
 // start sequence and the close query. The logic lives in the core; this
@@ -62,6 +64,10 @@ public:
     void EinstellungenClick();
     void NotenClick();
     void OeffnenClick();
+    // "&Jahrgang öffnen ...": a folder of pupils' files in the year group window.
+    void JahrgangOeffnenClick();
+    void openYearGroup(const QString &folder);
+    QWidget *yearGroupWindow() const { return m_yearGroupFrm; }
     // Opens a selection file chosen by path, as "&Öffnen" does after its
     // dialog: the one way in for the dialog, the command line, drops and
     // the recent files.
@@ -187,6 +193,7 @@ private:
     QPointer<QWidget> m_notenFrm;
     QPointer<QWidget> m_persDatenFrm;
     QPointer<QWidget> m_druckFrm;
+    QPointer<QWidget> m_yearGroupFrm;
 };
 
 } // namespace tamb

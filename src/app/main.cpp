@@ -20,7 +20,10 @@ int main(int argc, char *argv[])
     window.show();
     // A file named on the command line opens once the start is done.
     const QString file = tamb::FileFromArguments(QCoreApplication::arguments());
-    if (!file.isEmpty())
+    const QString yearGroup = tamb::YearGroupFromArguments(QCoreApplication::arguments());
+    if (!yearGroup.isEmpty())
+        window.openYearGroup(yearGroup);
+    else if (!file.isEmpty())
         window.openFile(file);
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
-#include "cli/Reports.h"
+#include "yeargroup/Reports.h"
 
-#include "cli/JsonWriter.h"
+#include "yeargroup/JsonWriter.h"
 #include "rules/BlockIPreview.h"
 
 namespace tamb::check {
