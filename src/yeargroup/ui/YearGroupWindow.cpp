@@ -209,8 +209,8 @@ void YearGroupWindow::build()
     QHeaderView *header = m_pupilTable->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    const int widths[PupilTableModel::ColumnCount] = {12, 4, 18, 14, 12, 6, 3, 3, 3, 3, 3,
-                                                      4, 4, 4, 3, 8, 9, 8};
+    const int widths[PupilTableModel::ColumnCount] = {12, 4, 20, 12, 11, 6, 3, 3, 3, 3, 4,
+                                                      5, 5, 5, 4, 8, 9, 8};
     for (int c = 0; c < PupilTableModel::ColumnCount; ++c)
         header->resizeSection(c, widths[c] * em);
     pupilsLayout->addWidget(m_pupilTable, 1);
@@ -316,7 +316,8 @@ void YearGroupWindow::build()
     connect(m_watcher, &QFileSystemWatcher::fileChanged, m_rescanTimer, qOverload<>(&QTimer::start));
 
     setTabOrder(m_subfolders, m_tabs);
-    resize(980, 660);
+    // Fits a screen of 1024 x 768 with its frame and panel.
+    resize(980, 620);
     setMinimumSize(640, 400);
 }
 
