@@ -122,6 +122,12 @@ PupilRecord recordOf(const FileCheck &c, const QString &path)
     return r;
 }
 
+bool inFileOrder(const QString &a, const QString &b)
+{
+    const int c = a.compare(b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
 QStringList selectionFilesIn(const QString &folder, bool subfolders)
 {
     const QDir dir(folder);
@@ -130,10 +136,7 @@ QStringList selectionFilesIn(const QString &folder, bool subfolders)
                     subfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
     while (it.hasNext())
         files.append(dir.relativeFilePath(it.next()));
-    std::sort(files.begin(), files.end(), [](const QString &a, const QString &b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    std::sort(files.begin(), files.end(), inFileOrder);
     return files;
 }
 
@@ -146,8 +149,11 @@ Statistics statisticsOf(const std::vector<PupilRecord> &records)
     return stats;
 }
 
-QString yearGroupCsv(const std::vector<PupilRecord> &records)
+QString yearGroupCsv(std::vector<PupilRecord> records)
 {
+    std::sort(records.begin(), records.end(), [](const PupilRecord &a, const PupilRecord &b) {
+        return inFileOrder(a.file, b.file);
+    });
     QString csv = csvHeader();
     for (const PupilRecord &r : records)
         csv += r.csv;

@@ -53,14 +53,16 @@ QString firstMissingItem(const QString &messages);
 // The record of a checked file, named as `c.file`; `path` is where it lies.
 PupilRecord recordOf(const FileCheck &c, const QString &path);
 
+// The order of the files in a listing: by name, upper and lower case alike.
+bool inFileOrder(const QString &a, const QString &b);
 // The selection files (*.tmd, *.tnd in any case) of `folder`, relative to it
 // and sorted; those of its subfolders too when asked.
 QStringList selectionFilesIn(const QString &folder, bool subfolders);
 
 // The statistics of the readable records.
 Statistics statisticsOf(const std::vector<PupilRecord> &records);
-// The checker's CSV with its statistics table over the records, in their order.
-QString yearGroupCsv(const std::vector<PupilRecord> &records);
+// The checker's CSV with its statistics table over the records, in the order of the files.
+QString yearGroupCsv(std::vector<PupilRecord> records);
 
 // Reads files of a folder on several threads, each with the folder's
 // settings as the checker starts. run() blocks; cancel() and done() may be

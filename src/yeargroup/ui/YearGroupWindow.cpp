@@ -504,13 +504,7 @@ void YearGroupWindow::exportCsv()
                                            QStringLiteral("CSV-Datei (*.csv)"));
     if (path.isEmpty())
         return;
-    // In the order of the files, as the checker lists them.
-    std::vector<PupilRecord> records = m_pupils->records();
-    std::sort(records.begin(), records.end(), [](const PupilRecord &a, const PupilRecord &b) {
-        const int c = a.file.compare(b.file, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.file < b.file;
-    });
-    if (save(path, check::yearGroupCsv(records).toUtf8()))
+    if (save(path, check::yearGroupCsv(m_pupils->records()).toUtf8()))
         statusBar()->showMessage(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(path),
                                  10000);
 }
