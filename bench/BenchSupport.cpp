@@ -1,11 +1,15 @@
 #include "BenchSupport.h"
 #include "model/MainWindowLogic.h"
 
+#include "files/SelectionFile.h"
 #include "grades/Grades.h"
+#include "model/Settings.h"
 #include "model/ScriptedInteraction.h"
 #include "rules/ChoiceCheck.h"
 #include "rules/Dispatch.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -98,6 +102,57 @@ Model gradedModel()
     if (g.AdmissionFlags != 0 || !g.GPZPl.visible)
         fail(QStringLiteral("the graded record is not admitted: ") + g.NzulLbl.text);
     return m;
+}
+
+// A program folder with a settings file, as a school has it.
+QString programDir()
+{
+    static const QString dir = [] {
+        const QString d = QDir(scratchDir()).filePath(QStringLiteral("program"));
+        QDir().mkpath(d);
+        Model m = startedModel();
+        m.ProgDir = d;
+        m.SchoolName = QStringLiteral("Gymnasium Überlingen");
+        m.SubjectText[0][5] = QStringLiteral("Spanisch");
+        if (!WriteSettings(m))
+            fail(QStringLiteral("cannot write the settings file in ") + d);
+        return d;
+    }();
+    return dir;
+}
+
+// 2 000 files of one year group: nine in ten complete (tnd with grades and
+// tmd alternating), one in ten an unfinished choice.
+QStringList checkedFiles()
+{
+    static const QStringList names = [] {
+        const QString dir = programDir();
+        const Model complete = gradedModel();
+        Model unfinished = startedModel();
+        ScriptedInteraction ui;
+        for (const Cell &c : {Cell{1, 2}, Cell{1, 16}, Cell{2, 2}})
+            FaecherSgrMouseDown(unfinished, ui, c.col, c.row);
+        QStringList list;
+        for (int i = 0; i < 2000; ++i) {
+            const bool done = i % 10 != 9;
+            const bool withGrades = done && i % 2 == 0;
+            Model m = done ? complete : unfinished;
+            m.PersonalData = pupil(i);
+            if (withGrades)
+                m.Grades[1][1] = quint8(GradePresent | (i % 16));
+            const QString name = QStringLiteral("s%1.%2").arg(i, 4, 10, QLatin1Char('0'))
+                                     .arg(withGrades ? QStringLiteral("tnd") : QStringLiteral("tmd"));
+            m.FileWords = EncodeChoice(m);
+            // Written plainly: 2 000 synced saves would keep the disk busy
+            // while the programs run.
+            QFile file(QDir(dir).filePath(name));
+            if (!file.open(QIODevice::WriteOnly) || !WriteSelection(m, file, withGrades))
+                fail(QStringLiteral("cannot write ") + name);
+            list << name;
+        }
+        return list;
+    }();
+    return names;
 }
 
 QString scratchDir()

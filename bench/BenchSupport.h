@@ -40,6 +40,13 @@ tamb::Model gradedModel();
 // A folder that lives as long as the benchmark program.
 QString scratchDir();
 
+// A program folder in the scratch folder with a settings file, as a school has it.
+QString programDir();
+// 2 000 files of one year group in the program folder (names relative to
+// it): nine in ten complete (tnd with grades and tmd alternating), one in
+// ten an unfinished choice.
+QStringList checkedFiles();
+
 // Personal data of pupil number i.
 tamb::Daten pupil(int i);
 

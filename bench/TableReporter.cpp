@@ -139,6 +139,11 @@ void TableReporter::Finalize()
         {"EncodeWriteTnd", "Encode + write a tnd file (atomic save)", false, 0},
         {"DrawFormPreview", "DrawForm at u = 4 onto a QImage", true, 10e-3},
         {"DrawFormPdf600", "DrawForm at 600 dpi into a PDF (whole print job)", true, 0},
+        {"YearGroupReadCount", "Year group: 2 000 files listed, read on all cores and counted",
+         true, 1.0},
+        {"YearGroupSort", "Year group window: 2 000 rows sorted (one header click)", true, 50e-3},
+        {"YearGroupFilter", "Year group window: 2 000 rows filtered (search, problems only)", true,
+         50e-3},
     };
     for (const Timing &t : timings) {
         const Result *r = find(t.name);
@@ -184,6 +189,20 @@ void TableReporter::Finalize()
                      verdict(peak(main) > 0 && memoryRatio <= 1.5));
         } else {
             printRow("Main window shown", "error: " + main->error, "≤ 2 × bare", "–");
+        }
+    }
+
+    // The year group window in its own process, beside the main window.
+    if (const Result *yearGroup = find("YearGroupWindowShown")) {
+        if (sound(yearGroup) && sound(main)) {
+            const double memoryRatio = peak(yearGroup) / peak(main);
+            printRow("Year group window over 2 000 files: read, counted and shown",
+                     milli(yearGroup->seconds), "≤ 1000 ms", verdict(yearGroup->seconds <= 1.0));
+            printRow("Main window with the year group window, peak memory (VmHWM)",
+                     mebi(peak(yearGroup)) + format(" (%.2f × main window)", memoryRatio),
+                     "≤ 2 × main window", verdict(peak(yearGroup) > 0 && memoryRatio <= 2.0));
+        } else {
+            printRow("Year group window", "error: " + yearGroup->error, "≤ 1000 ms", "–");
         }
     }
 

@@ -3,16 +3,9 @@
 
 #include "BenchSupport.h"
 
-#include "files/SelectionFile.h"
-#include "model/Settings.h"
-#include "model/ScriptedInteraction.h"
-#include "rules/Dispatch.h"
-
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -23,30 +16,11 @@ namespace {
 
 using namespace tamb;
 
-constexpr int CheckedFiles = 2000;
-
 QProcessEnvironment offscreen()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return env;
-}
-
-// A program folder with a settings file, as a school has it.
-QString programDir()
-{
-    static const QString dir = [] {
-        const QString d = QDir(bench::scratchDir()).filePath(QStringLiteral("program"));
-        QDir().mkpath(d);
-        Model m = bench::startedModel();
-        m.ProgDir = d;
-        m.SchoolName = QStringLiteral("Gymnasium Überlingen");
-        m.SubjectText[0][5] = QStringLiteral("Spanisch");
-        if (!WriteSettings(m))
-            bench::fail(QStringLiteral("cannot write the settings file in ") + d);
-        return d;
-    }();
-    return dir;
 }
 
 // Starts a start program with the launch time and reads what it printed.
@@ -91,7 +65,7 @@ BENCHMARK(StartBareQt)
 
 void StartMainWindow(benchmark::State &state)
 {
-    startProgram(state, QStringLiteral(BENCH_MAINWINDOW), {QStringLiteral("--dir"), programDir()});
+    startProgram(state, QStringLiteral(BENCH_MAINWINDOW), {QStringLiteral("--dir"), bench::programDir()});
 }
 BENCHMARK(StartMainWindow)
     ->UseManualTime()
@@ -100,48 +74,14 @@ BENCHMARK(StartMainWindow)
     ->Repetitions(11)
     ->ReportAggregatesOnly(true);
 
-// 2 000 files of one year group: nine in ten complete (tnd with grades and
-// tmd alternating), one in ten an unfinished choice.
-QStringList checkedFiles()
-{
-    static const QStringList names = [] {
-        const QString dir = programDir();
-        const Model complete = bench::gradedModel();
-        Model unfinished = bench::startedModel();
-        ScriptedInteraction ui;
-        for (const bench::Cell &c : {bench::Cell{1, 2}, bench::Cell{1, 16}, bench::Cell{2, 2}})
-            FaecherSgrMouseDown(unfinished, ui, c.col, c.row);
-        QStringList list;
-        for (int i = 0; i < CheckedFiles; ++i) {
-            const bool done = i % 10 != 9;
-            const bool withGrades = done && i % 2 == 0;
-            Model m = done ? complete : unfinished;
-            m.PersonalData = bench::pupil(i);
-            if (withGrades)
-                m.Grades[1][1] = quint8(GradePresent | (i % 16));
-            const QString name = QStringLiteral("s%1.%2").arg(i, 4, 10, QLatin1Char('0'))
-                                     .arg(withGrades ? QStringLiteral("tnd") : QStringLiteral("tmd"));
-            m.FileWords = EncodeChoice(m);
-            // Written plainly: 2 000 synced saves would keep the disk busy
-            // while the programs run.
-            QFile file(QDir(dir).filePath(name));
-            if (!file.open(QIODevice::WriteOnly) || !WriteSelection(m, file, withGrades))
-                bench::fail(QStringLiteral("cannot write ") + name);
-            list << name;
-        }
-        return list;
-    }();
-    return names;
-}
-
 // Runs a program over the files in the program folder; its output is dropped.
 void overFiles(benchmark::State &state, const QString &program, const QStringList &options,
                bool checker)
 {
-    const QStringList files = checkedFiles();
+    const QStringList files = bench::checkedFiles();
     for (auto _ : state) {
         QProcess process;
-        process.setWorkingDirectory(programDir());
+        process.setWorkingDirectory(bench::programDir());
         process.setProcessEnvironment(offscreen());
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);

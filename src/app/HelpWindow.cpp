@@ -187,7 +187,7 @@ const QStringList &HelpWindow::pages()
         QStringLiteral("noten.html"),        QStringLiteral("noteneingabe.html"),
         QStringLiteral("werkzeuge.html"),    QStringLiteral("blocki.html"),
         QStringLiteral("dateien.html"),      QStringLiteral("einstellungen.html"),
-        QStringLiteral("koordinatoren.html"),
+        QStringLiteral("jahrgang.html"),     QStringLiteral("koordinatoren.html"),
     };
     return list;
 }

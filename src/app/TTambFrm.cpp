@@ -393,6 +393,8 @@ void TTambFrm::buildMenus()
     m_oeffnen = datei->addAction(QStringLiteral("&Öffnen"), this, &TTambFrm::OeffnenClick);
     m_oeffnen->setObjectName(QStringLiteral("Oeffnen"));
     m_oeffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    datei->addAction(QStringLiteral("&Jahrgang öffnen ..."), this, &TTambFrm::JahrgangOeffnenClick)
+        ->setObjectName(QStringLiteral("JahrgangOeffnen"));
     m_recentMenu = datei->addMenu(QStringLiteral("&Zuletzt geöffnet"));
     m_recentMenu->setObjectName(QStringLiteral("ZuletztGeoeffnet"));
     updateRecentMenu();
@@ -636,7 +638,7 @@ void TTambFrm::closeEvent(QCloseEvent *event)
 void TTambFrm::releaseChildWindows()
 {
     for (QPointer<QWidget> *window : {&m_persDatenFrm, &m_notenFrm, &m_druckFrm, &m_bllFrm,
-                                      &m_einstellungenFrm}) {
+                                      &m_einstellungenFrm, &m_yearGroupFrm}) {
         if (*window)
             delete window->data();
         *window = nullptr;

@@ -66,6 +66,10 @@ public:
     void EinstellungenClick();
     void NotenClick();
     void OeffnenClick();
+    // "&Jahrgang öffnen ...": a folder of pupils' files in the year group window.
+    void JahrgangOeffnenClick();
+    void openYearGroup(const QString &folder);
+    QWidget *yearGroupWindow() const { return m_yearGroupFrm; }
     // Opens a selection file chosen by path, as "&Öffnen" does after its
     // dialog: the one way in for the dialog, the command line, drops and
     // the recent files.
@@ -245,6 +249,7 @@ private:
     QPointer<QWidget> m_notenFrm;
     QPointer<QWidget> m_persDatenFrm;
     QPointer<QWidget> m_druckFrm;
+    QPointer<QWidget> m_yearGroupFrm;
 };
 
 } // namespace tamb

@@ -225,6 +225,11 @@ QString WidgetInteraction::openFileName(const QString &title, const QString &def
     return dialog.selectedFiles().constFirst();
 }
 
+QString WidgetInteraction::folderName(const QString &title, const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(opener(), title, directory);
+}
+
 QString WidgetInteraction::saveFileName(const QString &title, const QString &directory,
                                         const QString &proposedName, const QString &filter)
 {

@@ -22,6 +22,7 @@ public:
                          const QString &directory, const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &directory,
                          const QString &proposedName, const QString &filter) override;
+    QString folderName(const QString &title, const QString &directory) override;
     void showWindow(Window window) override;
 
     // Who opens the windows the logic asks for.

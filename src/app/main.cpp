@@ -58,7 +58,9 @@ int main(int argc, char *argv[])
     window.show();
     const bool recovered = window.offerRecovery();
     // A file named on the command line opens once the start is done.
-    if (!start.file.isEmpty()) {
+    if (!start.yearGroup.isEmpty()) {
+        window.openYearGroup(QFileInfo(start.yearGroup).absoluteFilePath());
+    } else if (!start.file.isEmpty()) {
         const QString file = QFileInfo(start.file).absoluteFilePath();
         const QString problem = tamb::StartFileProblem(file);
         if (!problem.isEmpty())

@@ -1,26 +1,21 @@
 #include "cli/Run.h"
 
-#include "cli/BatchCheck.h"
+#include "yeargroup/BatchCheck.h"
 #include "cli/PdfForm.h"
-#include "cli/Reports.h"
+#include "yeargroup/Parallel.h"
+#include "yeargroup/Reports.h"
 #include "model/Settings.h"
 
 #include <QDir>
 #include <QIODevice>
-#include <QThread>
 
-#include <atomic>
 #include <functional>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace tamb::check {
 
 namespace {
-
-constexpr int MaxWorkers = 8;
 
 // Files checked before their reports are written.
 constexpr qsizetype Batch = 256;
@@ -33,29 +28,6 @@ struct Checked
     bool read = false;
     bool complete = false;
 };
-
-// Runs work(i, worker) for every i in [first, end) on up to `workers`
-// threads, the calling thread (worker 0) among them.
-void inParallel(qsizetype first, qsizetype end, int workers,
-                const std::function<void(qsizetype, int)> &work)
-{
-    std::atomic<qsizetype> next = first;
-    const auto loop = [&](int worker) {
-        for (qsizetype i = next++; i < end; i = next++)
-            work(i, worker);
-    };
-    std::vector<std::thread> helpers;
-    for (int k = 1; k < workers && k < end - first; ++k) {
-        try {
-            helpers.emplace_back(loop, k);
-        } catch (const std::system_error &) {
-            break; // no more threads: the others do the rest
-        }
-    }
-    loop(0);
-    for (std::thread &helper : helpers)
-        helper.join();
-}
 
 void write(QIODevice &device, const QString &text)
 {
@@ -221,8 +193,7 @@ int run(const Options &options, const QString &folder, QIODevice &out, QIODevice
 int run(const Options &options, const QString &folder, QIODevice &out, QIODevice &err,
         const FormWriter &writeForm)
 {
-    return run(options, folder, out, err, qBound(1, QThread::idealThreadCount(), MaxWorkers),
-               writeForm);
+    return run(options, folder, out, err, readingWorkers(), writeForm);
 }
 
 } // namespace tamb::check

@@ -34,6 +34,13 @@ public:
                                  const QString &directory, const QStringList &filters) = 0;
     virtual QString saveFileName(const QString &title, const QString &directory,
                                  const QString &proposedName, const QString &filter) = 0;
+    // A folder; empty when cancelled (also where nobody can choose one).
+    virtual QString folderName(const QString &title, const QString &directory)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(directory);
+        return QString();
+    }
     // Opens a window without waiting for it.
     virtual void showWindow(Window window) = 0;
 

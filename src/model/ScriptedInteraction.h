@@ -27,6 +27,10 @@ public:
                          const QString &directory, const QStringList &filters) override;
     QString saveFileName(const QString &title, const QString &directory,
                          const QString &proposedName, const QString &filter) override;
+    QString folderName(const QString &, const QString &) override
+    {
+        return folderNames.isEmpty() ? QString() : folderNames.takeFirst();
+    }
     void showWindow(Window window) override { windows.append(window); }
 
     // Next answers, taken in order; when empty, Yes/No boxes answer
@@ -36,6 +40,7 @@ public:
     QList<std::optional<QString>> inputs; // empty: cancelled
     QStringList openNames;                // empty: cancelled
     QStringList saveNames;                // empty: cancelled
+    QStringList folderNames;              // empty: cancelled
 
     // What happened.
     int beeps = 0;

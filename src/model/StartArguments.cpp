@@ -12,10 +12,12 @@ namespace tamb {
 
 const QString StartUsageText = QStringLiteral(
     "Aufruf: tamberon [DATEI]\n"
+    "       tamberon --jahrgang ORDNER\n"
     "\n"
     "Kurswahl für die Kursstufe am allgemeinbildenden Gymnasium in Baden-Württemberg.\n"
     "Eine DATEI (*.tmd, *.tnd) wird nach dem Start geöffnet wie \"Öffnen\" im Menü.\n"
     "\n"
+    "  --jahrgang ORDNER   alle Wahldateien des Ordners im Fenster \"Jahrgang\"\n"
     "  -h, --help          diese Hilfe\n"
     "  --version           die Version\n"
     "  --                  alles Weitere ist die Datei\n"
@@ -35,6 +37,11 @@ StartArguments ParseStartArguments(const QStringList &arguments)
         arguments, {
                        {QStringLiteral("--help"), QStringLiteral("-h"), {}, flag(start.help)},
                        {QStringLiteral("--version"), {}, {}, flag(start.version)},
+                       {QStringLiteral("--jahrgang"), {}, QStringLiteral("einen Ordner"),
+                        [&start](const QString &folder) {
+                            start.yearGroup = folder;
+                            return QString();
+                        }},
                    });
     start.error = parsed.error;
     if (parsed.operands.size() > 1 && start.error.isEmpty())

@@ -11,6 +11,7 @@ struct StartArguments
     bool help = false;
     bool version = false;
     QString file; // as given; empty when none
+    QString yearGroup; // the folder of "--jahrgang ORDNER"; empty when none
     // Why the command line cannot be used; empty when it can.
     QString error;
 };

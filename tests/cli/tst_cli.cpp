@@ -2,10 +2,10 @@
 // report formats, statistics, PDF forms and exit statuses.
 #include "TestSupport.h"
 
-#include "cli/BatchCheck.h"
+#include "yeargroup/BatchCheck.h"
 #include "cli/CommandLine.h"
-#include "cli/JsonWriter.h"
-#include "cli/Reports.h"
+#include "yeargroup/JsonWriter.h"
+#include "yeargroup/Reports.h"
 #include "cli/Run.h"
 #include "files/SelectionFile.h"
 #include "model/ByteIO.h"

@@ -12,9 +12,13 @@
 #include "model/Settings.h"
 #include "rules/Explanations.h"
 #include "rules/ui/TBLLFrm.h"
+#include "files/SelectionFile.h"
+#include "yeargroup/ui/YearGroupWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -23,6 +27,7 @@
 #include <QToolTip>
 #include <QTranslator>
 
+#include <iterator>
 #include <memory>
 
 using namespace tamb;
@@ -193,6 +198,45 @@ int main(int argc, char *argv[])
         settings.show();
         save(&settings, QStringLiteral("einstellungen.png"));
         settings.hide();
+    }
+    {
+        // A year group's folder: the example pupil under several names, some
+        // half-way, one with grades, one file that cannot be read.
+        MainWindow coordinator;
+        const QString folder = coordinator.dir.filePath(QStringLiteral("Abgabe"));
+        QDir().mkpath(folder);
+        const char *names[] = {"Albrecht, Jonas", "Becker, Lea",   "Demir, Elif",  "Fischer, Paul",
+                               "Hoffmann, Mia",   "Klein, Noah",   "Neumann, Emma", "Schulz, Ben",
+                               "Wagner, Lina",    "Yilmaz, Deniz"};
+        for (int i = 0; i < int(std::size(names)); ++i) {
+            Model m = coordinator.window->model();
+            ScriptedInteraction ui;
+            ClickExampleChoice(m, ui, i % 4 == 1 ? ExampleHalfWay : -1);
+            const bool graded = i % 3 == 0;
+            if (graded)
+                EnterExampleGrades(m);
+            m.PersonalData = {QString::fromUtf8(names[i]), QStringLiteral("01.01.2009"),
+                              i % 2 ? QStringLiteral("11 b") : QStringLiteral("11 a"),
+                              QStringLiteral("ev"), 0};
+            const QString file = QDir(folder).filePath(
+                QStringLiteral("%1.%2").arg(i + 1, 2, 10, QLatin1Char('0'))
+                    .arg(graded ? QStringLiteral("tnd") : QStringLiteral("tmd")));
+            if (!WriteSelection(m, file, graded))
+                failed = true;
+        }
+        QFile broken(QDir(folder).filePath(QStringLiteral("11.tmd")));
+        if (!broken.open(QIODevice::WriteOnly) || broken.write("abgebrochen") != 11)
+            failed = true;
+        broken.close();
+        YearGroupWindow window(coordinator.ui);
+        window.resize(1000, 520);
+        window.show();
+        window.open(folder);
+        QElapsedTimer waited;
+        waited.start();
+        while (window.reading() && waited.elapsed() < 30000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        save(&window, QStringLiteral("jahrgang.png"));
     }
     return failed ? 1 : 0;
 }

@@ -1,4 +1,4 @@
-#include "cli/JsonWriter.h"
+#include "yeargroup/JsonWriter.h"
 
 #include <QtGlobal>
 

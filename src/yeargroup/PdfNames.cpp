@@ -1,4 +1,4 @@
-#include "cli/PdfForm.h"
+#include "yeargroup/PdfNames.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -78,6 +78,17 @@ struct GradesSummary
 };
 GradesSummary summarize(const GradesView &g);
 
+// What one pupil's choice adds to the statistics: a subject offered and
+// its flags (bits 0-3 half-years 1-4, then core, written, oral).
+struct Enrolment
+{
+    QString subject;
+    int row = 0;
+    quint8 flags = 0;
+};
+enum EnrolmentFlag : quint8 { InCore = 0x10, InWritten = 0x20, InOral = 0x40 };
+QList<Enrolment> enrolments(const Model &m);
+
 // How many pupils take each subject per half-year and as core, written or
 // oral subject. Subjects are told apart by name, since files of different
 // schools name the school's own languages differently.
@@ -94,7 +105,8 @@ public:
         int oral = 0;
     };
 
-    void add(const Model &m);
+    void add(const Model &m) { add(enrolments(m)); }
+    void add(const QList<Enrolment> &pupil);
     int pupils() const { return m_pupils; }
     // In catalog order; subjects nobody was offered are left out.
     QList<Line> lines() const;
@@ -104,6 +116,9 @@ private:
     QList<Line> m_lines;
     QHash<QString, qsizetype> m_index;
 };
+
+// Courses needed for `pupils` with at most `perCourse` in each (rounded up).
+int coursesNeeded(int pupils, int perCourse);
 
 // Message texts as lines: LF CR and CR LF pairs and single breaks split,
 // tabs widened, trailing blanks and empty lines dropped.

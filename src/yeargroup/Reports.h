@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/BatchCheck.h"
+#include "yeargroup/BatchCheck.h"
 
 #include <QByteArray>
 #include <QString>

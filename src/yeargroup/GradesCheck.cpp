@@ -1,5 +1,5 @@
 // The grades as the grades window computes them when it is opened.
-#include "cli/BatchCheck.h"
+#include "yeargroup/BatchCheck.h"
 
 #include "grades/Grades.h"
 

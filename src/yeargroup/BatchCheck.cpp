@@ -1,4 +1,4 @@
-#include "cli/BatchCheck.h"
+#include "yeargroup/BatchCheck.h"
 #include "model/MainWindowLogic.h"
 
 #include "files/SaveOpen.h"
@@ -116,25 +116,45 @@ GradesSummary summarize(const GradesView &g)
     return s;
 }
 
-void Statistics::add(const Model &m)
+QList<Enrolment> enrolments(const Model &m)
 {
-    ++m_pupils;
+    QList<Enrolment> list;
     for (int r = 1; r < SubjectCount; ++r) {
         const QString &name = m.name(r);
         if (name.isEmpty() || name == NotOffered)
             continue;
-        auto it = m_index.constFind(name);
+        quint8 flags = 0;
+        for (int h = 0; h < 4; ++h)
+            flags |= m.Choice[HalfYear1 + h][r] ? quint8(1 << h) : 0;
+        flags |= m.Choice[Core][r] ? InCore : 0;
+        flags |= m.Choice[Written][r] ? InWritten : 0;
+        flags |= m.Choice[Oral][r] ? InOral : 0;
+        list.append(Enrolment{name, r, flags});
+    }
+    return list;
+}
+
+void Statistics::add(const QList<Enrolment> &pupil)
+{
+    ++m_pupils;
+    for (const Enrolment &e : pupil) {
+        auto it = m_index.constFind(e.subject);
         if (it == m_index.constEnd()) {
-            it = m_index.insert(name, m_lines.size());
-            m_lines.append(Line{name, r, {}, 0, 0, 0});
+            it = m_index.insert(e.subject, m_lines.size());
+            m_lines.append(Line{e.subject, e.row, {}, 0, 0, 0});
         }
         Line &line = m_lines[*it];
         for (int h = 0; h < 4; ++h)
-            line.halfYears[h] += m.Choice[HalfYear1 + h][r] ? 1 : 0;
-        line.core += m.Choice[Core][r] ? 1 : 0;
-        line.written += m.Choice[Written][r] ? 1 : 0;
-        line.oral += m.Choice[Oral][r] ? 1 : 0;
+            line.halfYears[h] += (e.flags >> h) & 1;
+        line.core += (e.flags & InCore) ? 1 : 0;
+        line.written += (e.flags & InWritten) ? 1 : 0;
+        line.oral += (e.flags & InOral) ? 1 : 0;
     }
+}
+
+int coursesNeeded(int pupils, int perCourse)
+{
+    return perCourse > 0 ? (pupils + perCourse - 1) / perCourse : pupils;
 }
 
 QList<Statistics::Line> Statistics::lines() const

@@ -1,7 +1,7 @@
-#include "cli/Reports.h"
+#include "yeargroup/Reports.h"
 
-#include "cli/JsonWriter.h"
 #include "grades/Grades.h"
+#include "yeargroup/JsonWriter.h"
 #include "rules/BlockIPreview.h"
 
 namespace tamb::check {
