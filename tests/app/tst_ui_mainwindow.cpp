@@ -174,7 +174,7 @@ void TestMainWindow::menus()
     QStringList items;
     for (QAction *action : datei->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(items, QStringList({"&Öffnen", "&Zuletzt geöffnet", "-", "&Speichern", "-", "&Beenden"}));
+    QCOMPARE(items, QStringList({"&Öffnen", "&Jahrgang öffnen ...", "&Zuletzt geöffnet", "-", "&Speichern", "-", "&Beenden"}));
     QStringList saveItems;
     for (QAction *action : s.window->speichernAction()->menu()->actions())
         saveItems << (action->isSeparator() ? QStringLiteral("-") : action->text());
