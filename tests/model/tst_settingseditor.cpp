@@ -396,7 +396,9 @@ void TestSettingsEditor::writeFailureWarnsAndKeepsSettings()
     QCOMPARE(s.ui.boxes[0].buttons, Buttons::Ok);
     QCOMPARE(s.ui.boxes[0].text,
              QStringLiteral("Die geänderten Einstellungen können nicht gespeichert werden!\n\r\n\r"
-                            "Sie müssen beim nächsten Programmstart erneut vorgenommen werden!"));
+                            "Sie müssen beim nächsten Programmstart erneut vorgenommen werden!\n\r\n\r"
+                            "Der Ordner ")
+                 + QDir::toNativeSeparators(s.m.ProgDir) + QStringLiteral(" existiert nicht (mehr)."));
     QCOMPARE(s.m.SchoolName, QStringLiteral("Kepler-Gymnasium"));
     QCOMPARE(s.m.SubjectText[0][5], QStringLiteral("Russisch"));
     QVERIFY(s.m.Allowed[0][5] && s.m.Allowed[1][5]);
