@@ -191,6 +191,9 @@ quint32 courseTextCodes(const Model &m, int row)
 
 void decodeCourseTexts(Model &m, int row, quint32 word)
 {
+    // As written: a core subject stores no codes, so a damaged file's codes there are ignored.
+    if (m.Choice[Core][row])
+        return;
     for (int h = 1; h <= 4; ++h) {
         const quint32 code = (word >> (CourseTextShift + 3 * (h - 1))) & 7u;
         if (code != 0 && m.Choice[h + 3][row])
