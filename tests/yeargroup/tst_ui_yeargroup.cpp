@@ -75,6 +75,35 @@ void TestUiYearGroup::coordinatorsWay()
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), check::yearGroupCsv(window->pupils()->records()));
 
+    // The printed list is the visible table, under the school's name.
+    const QString list = window->listHtml();
+    QVERIFY(list.startsWith(QStringLiteral("<h3>Testgymnasium</h3>")));
+    QVERIFY(list.contains(QStringLiteral("Berg, Bernd")));
+    QVERIFY(!list.contains(QStringLiteral("Acker, Anna")));
+
+    // Forms: none among the visible rows; with all rows, one PDF per complete
+    // choice as the checker names them, or one PDF with a page each.
+    window->exportForms(true);
+    QCOMPARE(main.ui.boxes.takeLast().text,
+             QStringLiteral("Unter den gewählten Dateien ist keine vollständige Wahl."));
+    window->problemsOnly()->setChecked(false);
+    window->searchField()->clear();
+    const QString forms = folder.file(QStringLiteral("export/formulare"));
+    QDir().mkpath(forms);
+    main.ui.folderNames = {forms};
+    main.ui.saveNames = {folder.file(QStringLiteral("export/alle.pdf"))};
+    window->exportForms(false);
+    window->exportForms(true);
+    QCOMPARE(QDir(forms).entryList(QDir::Files),
+             QStringList({"acker.pdf", "dietz.pdf", "ernst.pdf", "franke.pdf"}));
+    QFile all(folder.file(QStringLiteral("export/alle.pdf")));
+    QVERIFY(all.open(QIODevice::ReadOnly));
+    const QByteArray pdf = all.readAll();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdf.count("/Type /Page\n"), 4);
+    table->sortByColumn(PupilTableModel::Status, Qt::AscendingOrder);
+    window->searchField()->setText(QStringLiteral("11 b"));
+
     // A double click opens the pupil's file in the main window.
     const QModelIndex berg = shown->index(0, PupilTableModel::Name);
     table->scrollTo(berg);

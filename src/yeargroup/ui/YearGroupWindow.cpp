@@ -2,8 +2,7 @@
 
 #include "files/SafeWrite.h"
 #include "model/Interaction.h"
-#include "print/FormLayout.h"
-#include "print/ui/QPainterCanvas.h"
+#include "print/ui/FormPdf.h"
 #include "yeargroup/Parallel.h"
 #include "yeargroup/PdfNames.h"
 #include "yeargroup/Reports.h"
@@ -22,10 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -52,40 +47,21 @@ using check::PupilStatus;
 
 namespace {
 
-constexpr int PdfDpi = 300;
-
 // Draws the forms of the complete choices among `files` as pages of one PDF
 // into `device`; `step` is told of each file and returns false to stop.
 bool drawForms(QIODevice &device, const QString &folder, const QStringList &files,
                const std::function<bool()> &step)
 {
     const Model started = check::startedModel(folder);
-    QPdfWriter writer(&device);
-    writer.setResolution(PdfDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    writer.setCreator(QStringLiteral("TAMBERON 6.0.1"));
-    writer.setTitle(QStringLiteral("BELEGPLAN-WAHLBOGEN"));
-    QPainter painter;
-    bool pages = false;
+    FormPdfPages pdf(device, QStringLiteral("BELEGPLAN-WAHLBOGEN"));
     for (const QString &file : files) {
         if (!step())
             return false;
         const check::FileCheck c = check::checkFile(started, file);
-        if (!c.complete)
-            continue;
-        if (!pages && !painter.begin(&writer))
+        if (c.complete && !pdf.add(c.model, c.model.GridRows, c.model.PersonalData))
             return false;
-        if (pages)
-            writer.newPage();
-        pages = true;
-        const QRect paper = writer.pageLayout().fullRectPixels(PdfDpi);
-        QPainterCanvas canvas(painter);
-        const FormPage page = FormPage::printer(PdfDpi, paper.width(), paper.height());
-        DrawForm(canvas, c.model, FactorForDpi(PdfDpi), c.model.GridRows, c.model.PersonalData,
-                 page);
     }
-    return pages && painter.end();
+    return pdf.finish();
 }
 
 // Return and Enter on the table open the pupil's file.
@@ -589,6 +565,14 @@ void YearGroupWindow::printList()
     dialog.setWindowTitle(QStringLiteral("Liste drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    QTextDocument document;
+    document.setDefaultFont(QFont(font().family(), 8));
+    document.setHtml(listHtml());
+    document.print(&printer);
+}
+
+QString YearGroupWindow::listHtml() const
+{
     // The visible table as it is sorted and filtered, with the school and the date.
     const QString school = check::startedModel(m_folder).SchoolName;
     QString html = QStringLiteral("<h3>%1</h3><p>Jahrgang %2, %3 - %4</p>"
@@ -613,11 +597,7 @@ void YearGroupWindow::printList()
                         .arg(m_filter->index(row, c).data().toString().toHtmlEscaped());
         html += QStringLiteral("</tr>");
     }
-    html += QStringLiteral("</table>");
-    QTextDocument document;
-    document.setDefaultFont(QFont(font().family(), 8));
-    document.setHtml(html);
-    document.print(&printer);
+    return html + QStringLiteral("</table>");
 }
 
 } // namespace tamb

@@ -45,6 +45,9 @@ public:
     void exportCsv();
     void exportForms(bool oneFile);
     void printList();
+    // The printed list: the visible rows as sorted and filtered, with the
+    // school's name and today's date.
+    QString listHtml() const;
 
     QTableView *pupilTable() const { return m_pupilTable; }
     QTableView *courseTable() const { return m_courseTable; }
