@@ -105,6 +105,16 @@ Model gradedModel()
 }
 
 // A program folder with a settings file, as a school has it.
+QProcessEnvironment programEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QDir scratch(scratchDir());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), scratch.filePath(QStringLiteral("data")));
+    return env;
+}
+
 QString programDir()
 {
     static const QString dir = [] {

@@ -5,6 +5,7 @@
 
 #include "model/Model.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -39,6 +40,10 @@ tamb::Model gradedModel();
 
 // A folder that lives as long as the benchmark program.
 QString scratchDir();
+
+// The environment of the programs the benchmarks start: offscreen, with
+// their settings, recent files and recovery files in the scratch folder.
+QProcessEnvironment programEnvironment();
 
 // A program folder in the scratch folder with a settings file, as a school has it.
 QString programDir();

@@ -12,7 +12,9 @@
 #include "yeargroup/ui/YearGroupWindow.h"
 
 #include <QApplication>
+#include <QAbstractItemModel>
 #include <QDir>
+#include <QTableView>
 #include <QTranslator>
 
 int main(int argc, char *argv[])

@@ -5,74 +5,83 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
+#include <vector>
 
 namespace {
 
 using namespace tamb;
 
-QProcessEnvironment offscreen()
+struct Start
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return env;
+    double ms = -1;
+    double peakKb = -1;
+};
+
+// Starts a start program with the launch time and reads what it printed;
+// nothing when it failed.
+std::optional<Start> startOnce(const QString &program, const QStringList &arguments)
+{
+    static const QRegularExpression report(QStringLiteral("shown_us=(-?\\d+) peak_kb=(-?\\d+)"));
+    QProcess process;
+    process.setProcessEnvironment(bench::programEnvironment());
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const qint64 t0 = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+    process.start(program, QStringList{QStringLiteral("--t0"), QString::number(t0)} + arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return std::nullopt;
+    const auto match = report.match(QString::fromLatin1(process.readAllStandardOutput()));
+    if (!match.hasMatch() || match.captured(1).toLongLong() < 0)
+        return std::nullopt;
+    return Start{match.captured(1).toDouble() / 1e3, match.captured(2).toDouble()};
 }
 
-// Starts a start program with the launch time and reads what it printed.
-void startProgram(benchmark::State &state, const QString &program, QStringList arguments)
+double median(std::vector<double> values)
 {
-    const QRegularExpression report(QStringLiteral("shown_us=(-?\\d+) peak_kb=(-?\\d+)"));
-    double peakKb = 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The bare Qt program and the main window started in turns, so that both
+// meet the machine in the same state (its speed changes from second to
+// second); the medians of each and their peak memory as counters.
+void StartPrograms(benchmark::State &state)
+{
+    constexpr int Pairs = 15;
+    std::vector<double> bare, main;
+    Start bareStart, mainStart;
     for (auto _ : state) {
-        QProcess process;
-        process.setProcessEnvironment(offscreen());
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const qint64 t0 = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                              std::chrono::steady_clock::now().time_since_epoch())
-                              .count();
-        process.start(program, QStringList{QStringLiteral("--t0"), QString::number(t0)}
-                                   + arguments);
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-            state.SkipWithError("the program did not finish normally");
-            break;
+        for (int i = 0; i < Pairs; ++i) {
+            const auto b = startOnce(QStringLiteral(BENCH_BAREQT), {});
+            const auto m = startOnce(QStringLiteral(BENCH_MAINWINDOW),
+                                     {QStringLiteral("--dir"), bench::programDir()});
+            if (!b || !m) {
+                state.SkipWithError("a start program did not report its start");
+                return;
+            }
+            bare.push_back(b->ms);
+            main.push_back(m->ms);
+            bareStart = *b;
+            mainStart = *m;
         }
-        const auto match = report.match(QString::fromLatin1(process.readAllStandardOutput()));
-        if (!match.hasMatch() || match.captured(1).toLongLong() < 0) {
-            state.SkipWithError("the program reported no start time");
-            break;
-        }
-        state.SetIterationTime(match.captured(1).toDouble() / 1e6);
-        peakKb = match.captured(2).toDouble();
+        state.SetIterationTime(median(main) / 1e3);
     }
-    state.counters["peak_KiB"] = peakKb;
+    state.counters["bare_ms"] = median(bare);
+    state.counters["main_ms"] = median(main);
+    state.counters["bare_peak_KiB"] = bareStart.peakKb;
+    state.counters["main_peak_KiB"] = mainStart.peakKb;
 }
-
-void StartBareQt(benchmark::State &state)
-{
-    startProgram(state, QStringLiteral(BENCH_BAREQT), {});
-}
-BENCHMARK(StartBareQt)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(11)
-    ->ReportAggregatesOnly(true);
-
-void StartMainWindow(benchmark::State &state)
-{
-    startProgram(state, QStringLiteral(BENCH_MAINWINDOW), {QStringLiteral("--dir"), bench::programDir()});
-}
-BENCHMARK(StartMainWindow)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(11)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(StartPrograms)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Runs a program over the files in the program folder; its output is dropped.
 void overFiles(benchmark::State &state, const QString &program, const QStringList &options,
@@ -82,7 +91,7 @@ void overFiles(benchmark::State &state, const QString &program, const QStringLis
     for (auto _ : state) {
         QProcess process;
         process.setWorkingDirectory(bench::programDir());
-        process.setProcessEnvironment(offscreen());
+        process.setProcessEnvironment(bench::programEnvironment());
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QElapsedTimer timer;

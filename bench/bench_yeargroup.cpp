@@ -42,6 +42,7 @@ void YearGroupWindowShown(benchmark::State &state)
     double rows = 0;
     for (auto _ : state) {
         QProcess process;
+        process.setProcessEnvironment(bench::programEnvironment());
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(BENCH_YEARGROUPWINDOW),
                       {QStringLiteral("--dir"), bench::programDir()});

@@ -66,6 +66,20 @@ QLabel *makePanel(QWidget *parent, const QString &name, const QString &caption,
     return panel;
 }
 
+// A label's colours through its palette (a style sheet would cost the start
+// a style of its own); no change, no repaint.
+void setTextColor(QWidget *widget, const QColor &text, const QColor &background = QColor())
+{
+    QPalette palette = widget->palette();
+    if (palette.color(QPalette::WindowText) == text
+        && (!background.isValid() || palette.color(QPalette::Window) == background))
+        return;
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid())
+        palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+}
+
 QString colorName(LabelColor color)
 {
     switch (color) {
@@ -283,8 +297,6 @@ void TTambFrm::buildWidgets()
     m_agStdEd->setObjectName(QStringLiteral("AGStdEd"));
     m_agStdEd->setGeometry(112, 680, 20, 20);
     m_agStdEd->setFrame(false);
-    // Framed, so that the open editor is seen over the row.
-    m_agStdEd->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #000080; }"));
     m_agStdEd->setAccessibleName(QStringLiteral("Arbeitsgemeinschaften, Wochenstunden"));
     m_agStdEd->setProperty("helpContext", 320);
     m_agStdEd->hide();
@@ -293,7 +305,7 @@ void TTambFrm::buildWidgets()
     m_afSemKLbl = new QLabel(central);
     m_afSemKLbl->setObjectName(QStringLiteral("AfSemKLbl"));
     m_afSemKLbl->move(380, 189);
-    m_afSemKLbl->setStyleSheet(QStringLiteral("color: #800080;"));
+    setTextColor(m_afSemKLbl, QColor(0x80, 0x00, 0x80));
     m_afSemKLbl->setCursor(Qt::PointingHandCursor);
     m_afSemKLbl->hide();
     m_afSemKLbl->installEventFilter(this);
@@ -354,7 +366,7 @@ void TTambFrm::buildWidgets()
     m_einstPnl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_einstPnl->setContentsMargins(0, 30, 0, 0);
     m_einstPnl->setAutoFillBackground(true);
-    m_einstPnl->setStyleSheet(QStringLiteral("background-color: #808080; color: white;"));
+    setTextColor(m_einstPnl, Qt::white, QColor(0x80, 0x80, 0x80));
     m_einstPnl->setFont(pixelFont(19));
     m_einstPnl->hide();
 
@@ -456,7 +468,7 @@ void TTambFrm::refreshView()
     fitToHeight(font, messages, UnzoomedGeometry(m_label1).size());
     m_label1->setFont(font);
     m_label1->setText(messages);
-    m_label1->setStyleSheet(QStringLiteral("color: %1;").arg(colorName(v.messagesColor)));
+    setTextColor(m_label1, QColor(colorName(v.messagesColor)));
 
     m_label2->setText(shownText(v.legend));
     const bool normal = !v.settingsNotice;
@@ -479,6 +491,10 @@ void TTambFrm::refreshView()
         if (m_agStdEd->text() != v.hoursEditorText)
             m_agStdEd->setText(v.hoursEditorText);
         if (!m_agStdEd->isVisible()) {
+            // Framed, so that the open editor is seen over the row; styled
+            // when first opened, not at the start.
+            if (m_agStdEd->styleSheet().isEmpty())
+                m_agStdEd->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #000080; }"));
             m_agStdEd->show();
             m_agStdEd->raise();
             m_agStdEd->setFocus();

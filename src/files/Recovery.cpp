@@ -166,13 +166,8 @@ std::optional<RecoveredState> DecodeRecovery(const QByteArray &bytes)
 
 RecoveryKeeper::RecoveryKeeper(const QString &folder) : m_folder(folder)
 {
-    QDir().mkpath(folder);
     const QString name = QStringLiteral("wahl-") + QUuid::createUuid().toString(QUuid::Id128);
     m_path = QDir(folder).filePath(name + Suffix);
-    m_lock = std::make_unique<QLockFile>(lockPath(m_path));
-    // Only a dead owner makes a lock stale, however long the run.
-    m_lock->setStaleLockTime(0);
-    m_lock->tryLock(0);
 }
 
 RecoveryKeeper::~RecoveryKeeper()
@@ -224,6 +219,15 @@ WriteOutcome RecoveryKeeper::write(const Model &m, qint64 nowMs)
 {
     m_pending = false;
     m_lastWrite = nowMs;
+    // The folder and the lock come with the first write: a run without
+    // changes leaves the disk alone, and its start does not wait for it.
+    if (!m_lock) {
+        QDir().mkpath(m_folder);
+        m_lock = std::make_unique<QLockFile>(lockPath(m_path));
+        // Only a dead owner makes a lock stale, however long the run.
+        m_lock->setStaleLockTime(0);
+        m_lock->tryLock(0);
+    }
     return WriteWholeFile(m_path, EncodeRecovery(m, QDateTime::currentDateTime()));
 }
 

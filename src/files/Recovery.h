@@ -38,7 +38,8 @@ public:
     static constexpr qint64 StepDelayMs = 1000;
     static constexpr qint64 PeriodMs = 30000;
 
-    // This run's own file in `folder` (created when needed), locked against other instances.
+    // This run's own file in `folder`, written when needed and from then on locked
+    // against other instances.
     explicit RecoveryKeeper(const QString &folder);
     // A clean end: the file goes.
     ~RecoveryKeeper();

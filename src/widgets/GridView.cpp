@@ -9,9 +9,42 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionViewItem>
 
 namespace tamb {
+
+namespace {
+
+// The application's style with the grids' own line colour. Cheaper at the
+// start than a style sheet, which every widget below it would have to match.
+class GridLineStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_Table_GridLineColor)
+            return int(qRgb(0xa0, 0xa0, 0xa0));
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *gridLineStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new GridLineStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
 
 TextGridModel::TextGridModel(const TextGrid *grid, int fixedCols, QObject *parent)
     : QAbstractTableModel(parent), m_grid(grid), m_fixedCols(fixedCols),
@@ -143,8 +176,7 @@ GridView::GridView(const TextGrid *grid, int fixedCols, QWidget *parent)
     setCornerButtonEnabled(false);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
-    // Cell texts are shown exactly: leading blanks stay visible.
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #a0a0a0; }"));
+    setStyle(gridLineStyle());
 }
 
 void GridView::setColumnWidths(const QList<int> &widths)
@@ -181,19 +213,30 @@ void GridView::fitCellTexts()
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const int grid = showGrid() ? 1 : 0;
+    const QString fontKey = font().key();
     for (int r = 0; r < m_model->rowCount(); ++r) {
         for (int c = 0; c < m_model->columnCount(); ++c) {
             const QModelIndex index = m_model->index(r, c);
             m_model->setCellFont(c, r, QFont());
-            if (index.data(Qt::DisplayRole).toString().trimmed().isEmpty())
+            const QString text = index.data(Qt::DisplayRole).toString();
+            if (text.trimmed().isEmpty())
                 continue;
             // The last column may be cut by the frame: only what shows counts.
             const int room = qMin(columnWidth(c) - grid,
                                   viewport()->width() - columnViewportPosition(c));
+            const QString key = fontKey + QLatin1Char('\n') + QString::number(room)
+                                + QLatin1Char('\n') + text;
+            if (const auto known = m_fitted.constFind(key); known != m_fitted.constEnd()) {
+                if (*known)
+                    m_model->setCellFont(c, r, **known);
+                continue;
+            }
             QAbstractItemDelegate *delegate = itemDelegateForIndex(index);
             auto fits = [&] { return delegate->sizeHint(option, index).width() <= room; };
-            if (fits())
+            if (fits()) {
+                m_fitted.insert(key, std::nullopt);
                 continue;
+            }
             QFont font = this->font();
             bool done = false;
             for (int stretch : stretches) {
@@ -212,6 +255,7 @@ void GridView::fitCellTexts()
                 m_model->setCellFont(c, r, font);
                 done = fits();
             }
+            m_fitted.insert(key, font);
         }
     }
 }

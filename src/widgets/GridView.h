@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPoint>
 #include <functional>
+#include <optional>
 
 class QButtonGroup;
 class QPainter;
@@ -113,6 +114,10 @@ private:
     TextGridModel *m_model;
     bool m_keyboard = false;
     bool m_typing = false;
+    // The fitted font of a text in a room of so many pixels, under the view's
+    // font (no value: the text fits as it is). A grid shows few different
+    // texts, refreshed on every click.
+    QHash<QString, std::optional<QFont>> m_fitted;
 };
 
 } // namespace tamb

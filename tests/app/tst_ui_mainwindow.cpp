@@ -319,6 +319,16 @@ void TestMainWindow::zoom()
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     const QSize grid = s.child<GridView>("FaecherSgr")->size();
     QCOMPARE(grid, QSize(299 * started / 100, 654 * started / 100));
+    // The narrowed fonts of the cells, which come from a cache after the first time.
+    const auto cellFonts = [&s] {
+        QStringList fonts;
+        const QAbstractItemModel *cells = s.child<GridView>("FaecherSgr")->model();
+        for (int r = 0; r < cells->rowCount(); ++r)
+            for (int c = 0; c < cells->columnCount(); ++c)
+                fonts << cells->index(r, c).data(Qt::FontRole).value<QFont>().key();
+        return fonts;
+    };
+    const QStringList startFonts = cellFonts();
     // Ctrl++ grows everything together and is remembered; Ctrl+0 goes back.
     s.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
@@ -330,6 +340,8 @@ void TestMainWindow::zoom()
     QCOMPARE(s.window->zoom(), 100);
     QCOMPARE(s.child<GridView>("FaecherSgr")->size(), QSize(299, 654));
     QCOMPARE(s.child<QLabel>("KontollLbl")->font().pixelSize(), 19);
+    if (started == 100)
+        QCOMPARE(cellFonts(), startFonts);
 }
 
 QTEST_MAIN(TestMainWindow)
