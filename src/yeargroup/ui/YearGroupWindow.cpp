@@ -566,7 +566,9 @@ void YearGroupWindow::printList()
     if (dialog.exec() != QDialog::Accepted)
         return;
     QTextDocument document;
-    document.setDefaultFont(QFont(font().family(), 8));
+    document.setDefaultFont(QFont(font().family(), 7));
+    // The printer's own margins, not the document's default of 2 cm.
+    document.setPageSize(printer.pageRect(QPrinter::Point).size());
     document.setHtml(listHtml());
     document.print(&printer);
 }
@@ -576,7 +578,8 @@ QString YearGroupWindow::listHtml() const
     // The visible table as it is sorted and filtered, with the school and the date.
     const QString school = check::startedModel(m_folder).SchoolName;
     QString html = QStringLiteral("<h3>%1</h3><p>Jahrgang %2, %3 - %4</p>"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>")
+                                  "<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"2\"><tr>")
                        .arg(school.toHtmlEscaped(),
                             QDir::toNativeSeparators(m_folder).toHtmlEscaped(),
                             QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")),
@@ -586,8 +589,16 @@ QString YearGroupWindow::listHtml() const
     for (int v = 0; v < header->count(); ++v)
         if (!header->isSectionHidden(header->logicalIndex(v)))
             columns.append(header->logicalIndex(v));
+    // Widths by share of the page, so that short values keep their words whole
+    // and the long texts wrap.
+    static constexpr int weights[PupilTableModel::ColumnCount] = {18, 8, 34, 20, 20, 16, 7, 7, 7, 7,
+                                                                   7, 8, 8, 8, 6, 14, 18, 20};
+    int total = 0;
     for (int c : columns)
-        html += QStringLiteral("<th>%1</th>")
+        total += weights[c];
+    for (int c : columns)
+        html += QStringLiteral("<th width=\"%1%\">%2</th>")
+                    .arg(100 * weights[c] / qMax(1, total))
                     .arg(m_filter->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (int row = 0; row < m_filter->rowCount(); ++row) {
