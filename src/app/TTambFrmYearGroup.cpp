@@ -2,6 +2,7 @@
 #include "app/TTambFrm.h"
 
 #include "files/SaveOpen.h"
+#include "widgets/ScreenPlacement.h"
 #include "yeargroup/ui/YearGroupWindow.h"
 
 #include <QFileInfo>
@@ -18,7 +19,8 @@ void TTambFrm::JahrgangOeffnenClick()
 void TTambFrm::openYearGroup(const QString &folder)
 {
     auto *window = qobject_cast<YearGroupWindow *>(m_yearGroupFrm.data());
-    if (!window) {
+    const bool created = !window;
+    if (created) {
         window = new YearGroupWindow(*m_ui, this);
         m_yearGroupFrm = window;
         connect(window, &YearGroupWindow::openRequested, this, [this](const QString &path) {
@@ -30,6 +32,9 @@ void TTambFrm::openYearGroup(const QString &folder)
     }
     window->open(folder);
     window->show();
+    // Below and right of the main window's corner, whole on the screen.
+    if (created)
+        placeOnScreen(window, frameGeometry().topLeft() + QPoint(40, 40));
     window->raise();
     window->activateWindow();
 }
