@@ -181,7 +181,10 @@ Output execute(const QString &folder, const QStringList &arguments)
     process.start(QStringLiteral(TAMBERON_CHECK_EXE), arguments);
     if (!process.waitForFinished(120000))
         qFatal("tamberon-check did not finish");
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    // Windows' C runtime ends the lines of the standard streams with CR LF.
+    const auto lines = [](QByteArray bytes) { return bytes.replace("\r\n", "\n"); };
+    return {process.exitCode(), lines(process.readAllStandardOutput()),
+            lines(process.readAllStandardError())};
 }
 
 } // namespace
