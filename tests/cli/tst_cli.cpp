@@ -873,6 +873,9 @@ void TestCli::shellCases()
     QFETCH(QString, script);
     QFETCH(int, status);
     QFETCH(QString, seen);
+#ifdef Q_OS_WIN
+    QSKIP("cases of a POSIX shell (pipes, /dev/full, file names in any bytes)");
+#endif
     QProcess shell;
     shell.setWorkingDirectory(m_dir.path());
     script.replace(QStringLiteral("$C"), QStringLiteral("'" TAMBERON_CHECK_EXE "'"));
