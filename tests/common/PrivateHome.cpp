@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <utility>
@@ -23,6 +24,13 @@ struct PrivateHome
             QDir().mkpath(path);
             qputenv(variable, QFile::encodeName(path));
         }
+#ifdef Q_OS_WIN
+        // Windows keeps QSettings in the registry, which no variable moves: the
+        // tests' settings go to an INI file in the private home instead.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QDir(dir.path()).filePath(QStringLiteral(".config")));
+#endif
     }
 };
 
