@@ -8,7 +8,10 @@ namespace tamb {
 // not the school's settings file beside the program.
 inline QSettings UserSettings()
 {
-    return QSettings(QSettings::UserScope, QStringLiteral("Tamberon"), QStringLiteral("Tamberon"));
+    // The default format: the platform's own (the registry on Windows) unless a
+    // test points it at a file of its own.
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Tamberon"),
+                     QStringLiteral("Tamberon"));
 }
 
 } // namespace tamb

@@ -322,7 +322,7 @@ void TestMainWindow::zoom()
     auto *scroll = s.window->findChild<QAbstractScrollArea *>(QStringLiteral("TambfrmScroll"));
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     const QSize grid = s.child<GridView>("FaecherSgr")->size();
-    QCOMPARE(grid, QSize(299 * started / 100, 654 * started / 100));
+    QCOMPARE(grid, QSize(qRound(299 * started / 100.0), qRound(654 * started / 100.0)));
     // The narrowed fonts of the cells, which come from a cache after the first time.
     const auto cellFonts = [&s] {
         QStringList fonts;
