@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyleOption>
@@ -616,8 +617,14 @@ void TestUiLayout::windows()
     }
     // At its own size the main window shows everything without scrolling.
     auto *scroll = p.main->findChild<QScrollArea *>(QStringLiteral("TambfrmScroll"));
-    if (p.main->zoom() == 100 && scroll)
-        QVERIFY(!scroll->verticalScrollBar()->isVisible() && !scroll->horizontalScrollBar()->isVisible());
+    if (p.main->zoom() == 100 && scroll) {
+        const auto size = [](const QSize &s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); };
+        QVERIFY2(!scroll->verticalScrollBar()->isVisible() && !scroll->horizontalScrollBar()->isVisible(),
+                 qPrintable(QStringLiteral("contents %1 in %2; window %3, frame %4, screen %5")
+                                .arg(size(scroll->widget()->size()), size(scroll->viewport()->size()),
+                                     size(p.main->size()), size(p.main->frameGeometry().size()),
+                                     size(p.main->screen()->availableGeometry().size()))));
+    }
     // Menu items, as their menus show them.
     for (QMenu *menu : p.main->findChildren<QMenu *>()) {
         menu->popup(QPoint(0, 0));
