@@ -1,6 +1,7 @@
 #include "StartedWindow.h"
 
 #include "app/TTambFrm.h"
+#include "app/UserSettings.h"
 #include "rules/Explanations.h"
 #include "widgets/GridView.h"
 
@@ -40,7 +41,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings(QSettings::UserScope, QStringLiteral("Tamberon"), QStringLiteral("Tamberon")).clear();
+        UserSettings().clear();
     }
     void refusedCells_data();
     void refusedCells();

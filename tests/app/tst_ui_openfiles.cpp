@@ -1,6 +1,7 @@
 #include "StartedWindow.h"
 
 #include "app/TTambFrm.h"
+#include "app/UserSettings.h"
 #include "files/SaveOpen.h"
 #include "files/SelectionFile.h"
 #include "model/Settings.h"
@@ -164,7 +165,7 @@ void TestOpenFiles::drop()
 
 void TestOpenFiles::recentFiles()
 {
-    QSettings(QSettings::UserScope, QStringLiteral("Tamberon"), QStringLiteral("Tamberon")).clear();
+    UserSettings().clear();
     Started writer;
     const QString written = writeChoice(writer, QStringLiteral("w.tmd"));
     QStringList paths;
