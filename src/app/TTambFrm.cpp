@@ -180,12 +180,12 @@ void TTambFrm::fitWindow()
     const int status = statusFits ? statusBar()->sizeHint().height() : 0;
     // On a screen with less room the contents first give up the free strip
     // below their lowest widget; then the window scrolls.
-    if (height + bar + status > room.height()) {
-        int lowest = 0;
-        for (const QWidget *w : m_contents->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            lowest = qMax(lowest, w->geometry().bottom() + 1);
-        height = qMax(qMin(height, room.height() - bar - status), qMin(height, lowest + 4));
-    }
+    int lowest = 0;
+    for (const QWidget *w : m_contents->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        lowest = qMax(lowest, w->geometry().bottom() + 1);
+    const int leastHeight = qMin(height, lowest + 4);
+    if (height + bar + status > room.height())
+        height = qMax(qMin(height, room.height() - bar - status), leastHeight);
     m_contents->setFixedSize(width, height);
     QSize outer(width, height + bar + status);
     // A scroll bar stands beside the contents, not over them.
@@ -208,6 +208,10 @@ void TTambFrm::fitWindow()
     const QSize grown = (outer + missing).boundedTo(room);
     if (grown != size())
         setFixedSize(grown);
+    // Where the room ends first, the contents give up more of their free strip.
+    const int shortBy = (outer + missing).height() - grown.height();
+    if (shortBy > 0 && height > leastHeight)
+        m_contents->setFixedHeight(qMax(leastHeight, height - shortBy));
 }
 
 void TTambFrm::moveEvent(QMoveEvent *event)
