@@ -108,21 +108,6 @@ void fitToHeight(QFont &font, const QString &text, const QSize &area)
     }
 }
 
-// Narrows a font, then makes it a little smaller, until one line of text fits
-// `width`; the face at hand may be wider than the one the room was made for.
-void fitToWidth(QFont &font, const QString &text, int width)
-{
-    const auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) + 2 <= width; };
-    for (int stretch = 100; stretch >= 76; stretch -= 6) {
-        font.setStretch(stretch);
-        if (fits())
-            return;
-    }
-    const qreal points = font.pointSizeF();
-    for (int step = 1; step <= 6 && !fits(); ++step)
-        font.setPointSizeF(points - 0.5 * step);
-}
-
 } // namespace
 
 TTambFrm::TTambFrm(const StartOptions &options, QWidget *parent) : QMainWindow(parent)
@@ -494,11 +479,6 @@ void TTambFrm::refreshView()
     m_label2->setVisible(normal && v.legendVisible);
     m_bevel2->setVisible(normal && v.legendVisible);
 
-    // The field's name ends at the contents' right edge.
-    QFont captionFont = uiFont();
-    fitToWidth(captionFont, v.afSemKCaption,
-               v.width - FrameWidth - UnzoomedGeometry(m_afSemKLbl).x());
-    m_afSemKLbl->setFont(captionFont);
     m_afSemKLbl->setText(v.afSemKCaption);
     m_afSemKLbl->adjustSize();
     m_afSemKLbl->setVisible(normal && v.afSemKVisible);
