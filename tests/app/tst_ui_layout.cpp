@@ -125,6 +125,11 @@ private:
         return part;
     }
 
+    static QString rectText(const QRect &r)
+    {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+
     // A text that needs `needed` within `area` (both in w's coordinates).
     void addText(QList<Text> &texts, const QWidget *w, const QString &text, const QRect &area,
                  const QRect &needed)
@@ -137,7 +142,9 @@ private:
                                     .arg(quoted).arg(needed.width()).arg(needed.height())
                                     .arg(area.width()).arg(area.height());
         if (!shownPart(w).contains(t.rect))
-            t.faults << where + quoted + QStringLiteral(" is cut off by the window or its parent");
+            t.faults << where + quoted
+                            + QStringLiteral(" is cut off by the window or its parent (%1 outside %2)")
+                                  .arg(rectText(t.rect), rectText(shownPart(w)));
         texts.append(t);
     }
 
