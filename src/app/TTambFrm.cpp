@@ -479,7 +479,14 @@ void TTambFrm::refreshView()
     m_label2->setVisible(normal && v.legendVisible);
     m_bevel2->setVisible(normal && v.legendVisible);
 
-    m_afSemKLbl->setText(v.afSemKCaption);
+    // The field's name ends at the contents' right edge: where the face at hand
+    // is wider than the room, it is cut short with "..." (whole in its tooltip
+    // and for screen readers), as the status line does.
+    const int captionRoom = v.width - FrameWidth - UnzoomedGeometry(m_afSemKLbl).x();
+    m_afSemKLbl->setText(m_afSemKLbl->fontMetrics().elidedText(v.afSemKCaption, Qt::ElideRight,
+                                                                 Zoomed(captionRoom, m_zoom)));
+    m_afSemKLbl->setToolTip(m_afSemKLbl->text() == v.afSemKCaption ? QString() : v.afSemKCaption);
+    m_afSemKLbl->setAccessibleName(v.afSemKCaption);
     m_afSemKLbl->adjustSize();
     m_afSemKLbl->setVisible(normal && v.afSemKVisible);
 

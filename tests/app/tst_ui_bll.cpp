@@ -106,11 +106,12 @@ void TestUiBLL::picksReachTheMainWindow()
     Model &m = m_window->model();
     QCOMPARE(m.FaecherSgr.cell(4, 20), QStringLiteral(" 3"));
     QVERIFY(label->isVisible());
-    QCOMPARE(label->text(),
+    // The whole caption; on the screen it may be cut short where the face is wide.
+    QCOMPARE(label->accessibleName(),
              QStringLiteral("Das Aufgabenfeld der besonderen Lernleistung ist noch nicht festgelegt"));
 
     dialog->aufgabenfeldRgr()->button(2)->click();
-    QCOMPARE(label->text(),
+    QCOMPARE(label->accessibleName(),
              QStringLiteral("Aufgabenfeld der besonderen Lernleistung: mathematisch-naturwissenschaftlich"));
     QCOMPARE(m_window->width(), width + 30);
     dialog->aufgabenfeldRgr()->button(1)->click();
