@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -236,6 +237,10 @@ int main(int argc, char *argv[])
         waited.start();
         while (window.reading() && waited.elapsed() < 30000)
             QApplication::processEvents(QEventLoop::AllEvents, 20);
+        // A folder as a school names it, not the temporary one of this build.
+        if (auto *shown = window.findChild<QLabel *>(QStringLiteral("OrdnerLbl")))
+            shown->setText(QStringLiteral("Ordner: ")
+                           + QDir::toNativeSeparators(QStringLiteral("/home/koordination/Kursstufe 2027/Abgabe")));
         save(&window, QStringLiteral("jahrgang.png"));
     }
     return failed ? 1 : 0;
