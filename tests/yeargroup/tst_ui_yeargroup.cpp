@@ -101,6 +101,13 @@ void TestUiYearGroup::coordinatorsWay()
     const QByteArray pdf = all.readAll();
     QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdf.count("/Type /Page\n"), 4);
+    // A pupil's own PDF bears the name in its title (UTF-16, high byte first).
+    QByteArray title;
+    for (const QChar ch : QStringLiteral("BELEGPLAN-WAHLBOGEN Acker, Anna"))
+        title.append(char(ch.unicode() >> 8)).append(char(ch.unicode() & 0xff));
+    QFile own(QDir(forms).filePath(QStringLiteral("acker.pdf")));
+    QVERIFY(own.open(QIODevice::ReadOnly));
+    QVERIFY(own.readAll().contains(title));
     table->sortByColumn(PupilTableModel::Status, Qt::AscendingOrder);
     window->searchField()->setText(QStringLiteral("11 b"));
 

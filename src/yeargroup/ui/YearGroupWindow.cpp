@@ -39,6 +39,7 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <optional>
 
 namespace tamb {
 
@@ -48,20 +49,27 @@ using check::PupilStatus;
 namespace {
 
 // Draws the forms of the complete choices among `files` as pages of one PDF
-// into `device`; `step` is told of each file and returns false to stop.
+// into `device`; `step` is told of each file and returns false to stop. A
+// pupil's own PDF bears the pupil's name in its title, as the preview's does.
 bool drawForms(QIODevice &device, const QString &folder, const QStringList &files,
                const std::function<bool()> &step)
 {
     const Model started = check::startedModel(folder);
-    FormPdfPages pdf(device, QStringLiteral("BELEGPLAN-WAHLBOGEN"));
+    std::optional<FormPdfPages> pdf;
     for (const QString &file : files) {
         if (!step())
             return false;
         const check::FileCheck c = check::checkFile(started, file);
-        if (c.complete && !pdf.add(c.model, c.model.GridRows, c.model.PersonalData))
+        if (!c.complete)
+            continue;
+        if (!pdf)
+            pdf.emplace(device, files.size() == 1
+                                    ? QStringLiteral("BELEGPLAN-WAHLBOGEN ") + c.model.PersonalData.Name
+                                    : QStringLiteral("BELEGPLAN-WAHLBOGEN"));
+        if (!pdf->add(c.model, c.model.GridRows, c.model.PersonalData))
             return false;
     }
-    return pdf.finish();
+    return pdf && pdf->finish();
 }
 
 // Return and Enter on the table open the pupil's file.
